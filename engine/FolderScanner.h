@@ -1,0 +1,62 @@
+#pragma once
+// The scan of one side's folder tree into a FileTable and a FolderList.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/FileTable.h"
+#include "engine/FolderList.h"
+#include "engine/FolderWalker.h"
+#include "engine/MainDialogPort.h"
+#include "platform/MessagePump.h"
+
+namespace evenkeeper {
+
+struct ScannerServices {
+    DirectorySearch& search;
+    const TextCompare& compare;
+    MainDialogPort& dialog;
+    MessagePump& pump;
+    Reallocate reallocate = std::realloc;
+};
+
+class FolderScanner : public FolderWalker {
+public:
+    explicit FolderScanner(const ScannerServices& services);
+
+    // Empties the table, creating it at the first call; nonzero when the table has memory.
+    int reset();
+    // Walks root (ending in "\") to levels below it; 0 when the whole tree was walked.
+    int scan(const char* root, int levels);
+
+    FileTable& table() { return table_; }
+    const FileTable& table() const { return table_; }
+    const FolderList& folders() const { return folders_; }
+    std::uint64_t totalBytes() const { return totalBytes_; }
+    int rootLength() const { return rootLength_; }
+
+    // Relative folders this scan could not read. Their files, and all below them, are
+    // unknown, so nothing there may be taken as missing on this side.
+    const std::vector<std::string>& unreadFolders() const { return unreadFolders_; }
+    // Whether relativeFolder is an unread folder or lies below one.
+    bool isBelowUnread(const char* relativeFolder) const;
+
+protected:
+    int OnLeaveFolder() override;
+    int OnFile(const FindData& item) override;
+    int OnEnterFolder(const FindData* item) override;
+    int OnBeforeDescend(const FindData& item) override;
+    void OnUnreadFolder(const char* parentPath, const char* name) override;
+
+private:
+    MainDialogPort& dialog_;
+    MessagePump& pump_;
+    FileTable table_;
+    FolderList folders_;
+    std::uint64_t totalBytes_ = 0;
+    int rootLength_ = 0;
+    int currentFolder_ = 0;
+    std::vector<std::string> unreadFolders_;
+};
+
+}  // namespace evenkeeper

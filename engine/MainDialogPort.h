@@ -1,0 +1,16 @@
+#pragma once
+
+namespace evenkeeper {
+
+// What the engine and the store call of the main dialog.
+class MainDialogPort {
+public:
+    virtual ~MainDialogPort() = default;
+    virtual void setStatusText(const char* text) = 0;
+    // A notice with an OK button and the exclamation icon.
+    virtual void showMessage(const char* text, const char* caption) = 0;
+    // The middle button carries out the plan; it is enabled only while a plan stands.
+    virtual void enableMiddleButton(bool enable) = 0;
+};
+
+}  // namespace evenkeeper
