@@ -1,0 +1,28 @@
+#pragma once
+// Folder and text helpers of the sync run, shared with the settings of the per-user folder.
+#include <cstdint>
+
+#include "platform/Clock.h"
+#include "platform/FileSystem.h"
+
+namespace evenkeeper {
+
+// Nonzero when path names a folder that can be made the current directory; the current
+// directory is the same afterwards.
+int folderExists(FileSystem& files, const char* path);
+// Creates the folder and every missing folder above it; 1 on success, 0 on failure.
+int makePath(FileSystem& files, const char* path);
+// Keeps path up to and including its last "\", "/" or ":"; without any, path becomes empty.
+void cutToFolder(char* path);
+// number in decimal with a leading "0" below 10, into destination (room for 12 characters).
+void twoDigits(int number, char* destination);
+constexpr int kDateTextSize = 9;   // "MM/DD/YY" and the terminator
+constexpr int kTimeTextSize = 11;  // "hh:mm:sspm" and the terminator
+
+// MM/DD/YY into destination.
+void formatDate(const LocalTime& date, char* destination);
+// The local date and, when time is given, the time of a file time; both empty when it
+// cannot be converted.
+void formatFileTime(const Clock& clock, std::uint64_t fileTime, char* date, char* time);
+
+}  // namespace evenkeeper

@@ -1,0 +1,171 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/DirectorySearch.h"
+#include "platform/FileSystem.h"
+#include "platform/posix/Cp1252.h"
+
+namespace evenkeeper {
+namespace {
+
+constexpr std::uint64_t kUnixEpochInFileTime = 116444736000000000ULL;
+
+CopyResult copyFailure(int error) {
+    switch (error) {
+        case EACCES:
+        case EPERM: return {CopyOutcome::accessDenied, std::uint32_t(error)};
+        case ENOSPC:
+        case EDQUOT: return {CopyOutcome::diskFull, std::uint32_t(error)};
+        default: return {CopyOutcome::failed, std::uint32_t(error)};
+    }
+}
+
+// The data of in to out: in the kernel where it can, else through a buffer.
+bool copyData(int in, int out) {
+    for (;;) {
+        ssize_t copied = copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0);
+        if (copied == 0) return true;
+        if (copied > 0) continue;
+        if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP) return false;
+        break;
+    }
+    static thread_local char buffer[1 << 18];
+    for (;;) {
+        ssize_t got = read(in, buffer, sizeof buffer);
+        if (got == 0) return true;
+        if (got < 0) return false;
+        for (ssize_t done = 0; done < got;) {
+            ssize_t written = write(out, buffer + done, std::size_t(got - done));
+            if (written < 0) return false;
+            done += written;
+        }
+    }
+}
+
+int toFd(FileHandle file) { return int(reinterpret_cast<std::intptr_t>(file)) - 1; }
+
+class PosixFileSystem : public FileSystem {
+public:
+    CopyResult copyFile(const char* source, const char* destination) override {
+        int in = open(posixPath(source).c_str(), O_RDONLY | O_CLOEXEC);
+        if (in < 0) return copyFailure(errno);
+        struct stat info;
+        if (fstat(in, &info) != 0 || S_ISDIR(info.st_mode)) {
+            int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
+            close(in);
+            return copyFailure(error);
+        }
+        int out = open(posixPath(destination).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
+                       (info.st_mode & 07777) | S_IWUSR);
+        if (out < 0) {
+            int error = errno;
+            close(in);
+            return copyFailure(error);
+        }
+        bool ok = copyData(in, out);
+        int error = errno;
+        // Windows copies the last-write time and the attributes with the data.
+        timespec times[2] = {info.st_atim, info.st_mtim};
+        if (ok && (futimens(out, times) != 0 || fchmod(out, info.st_mode & 07777) != 0)) {
+            ok = false;
+            error = errno;
+        }
+        close(in);
+        if (close(out) != 0 && ok) {
+            ok = false;
+            error = errno;
+        }
+        return ok ? CopyResult{CopyOutcome::copied, 0} : copyFailure(error);
+    }
+
+    // A file without write permission stands for a read-only file, which Windows does not
+    // delete.
+    bool deleteFile(const char* path) override {
+        std::string target = posixPath(path);
+        struct stat info;
+        if (lstat(target.c_str(), &info) == 0 && !S_ISLNK(info.st_mode) && !(info.st_mode & S_IWUSR)) {
+            errno = EACCES;
+            return false;
+        }
+        return unlink(target.c_str()) == 0;
+    }
+    bool removeDirectory(const char* path) override { return rmdir(posixPath(path).c_str()) == 0; }
+    bool setAttributes(const char* path, std::uint32_t attributes) override {
+        std::string target = posixPath(path);
+        struct stat info;
+        if (stat(target.c_str(), &info) != 0) return false;
+        mode_t mode = info.st_mode & 07777;
+        mode = (attributes & kAttributeReadOnly) ? mode & ~mode_t(0222) : mode | S_IWUSR;
+        return chmod(target.c_str(), mode) == 0;
+    }
+    CreateResult createDirectory(const char* path) override {
+        if (mkdir(posixPath(path).c_str(), 0777) == 0) return CreateResult::created;
+        return errno == EEXIST ? CreateResult::alreadyExists : CreateResult::failed;
+    }
+    FileState fileState(const char* path) override {
+        struct stat info;
+        if (stat(posixPath(path).c_str(), &info) != 0) return {false, 0, 0};
+        return {true, std::uint64_t(info.st_size),
+                kUnixEpochInFileTime + std::uint64_t(info.st_mtim.tv_sec) * 10000000ULL +
+                    std::uint64_t(info.st_mtim.tv_nsec) / 100};
+    }
+
+    bool setCurrentDirectory(const char* path) override { return chdir(posixPath(path).c_str()) == 0; }
+    bool getCurrentDirectory(char* buffer, int size) override {
+        return getcwd(buffer, std::size_t(size)) != nullptr;
+    }
+    bool tempFolder(char* buffer, int size) override {
+        const char* base = std::getenv("TMPDIR");
+        std::string folder = base && *base ? base : "/tmp";
+        if (folder.back() != '/') folder += '/';
+        if (int(folder.size()) >= size) return false;
+        std::strcpy(buffer, folder.c_str());
+        return true;
+    }
+
+    FileHandle createFile(const char* path) override {
+        int fd = open(posixPath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        return fd < 0 ? nullptr : reinterpret_cast<FileHandle>(std::intptr_t(fd) + 1);
+    }
+    bool writeFile(FileHandle file, const void* data, std::uint32_t size) override {
+        const char* bytes = static_cast<const char*>(data);
+        for (std::uint32_t done = 0; done < size;) {
+            ssize_t written = write(toFd(file), bytes + done, size - done);
+            if (written < 0) return false;
+            done += std::uint32_t(written);
+        }
+        return true;
+    }
+    void closeFile(FileHandle file) override { close(toFd(file)); }
+
+    bool readWholeFile(const char* path, std::string& content) override {
+        int fd = open(posixPath(path).c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return false;
+        content.clear();
+        char buffer[65536];
+        ssize_t got;
+        while ((got = read(fd, buffer, sizeof buffer)) > 0) content.append(buffer, std::size_t(got));
+        close(fd);
+        return got == 0;
+    }
+    bool replaceFile(const char* from, const char* to) override {
+        return rename(posixPath(from).c_str(), posixPath(to).c_str()) == 0;
+    }
+
+    std::string errorText(std::uint32_t error) override { return std::strerror(int(error)); }
+};
+
+}  // namespace
+
+FileSystem& systemFileSystem() {
+    static PosixFileSystem files;
+    return files;
+}
+
+}  // namespace evenkeeper

@@ -1,0 +1,98 @@
+#include <windows.h>
+
+#include "platform/FileSystem.h"
+
+namespace evenkeeper {
+namespace {
+
+std::uint64_t fileTimeValue(const FILETIME& time) {
+    return (std::uint64_t(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
+class Win32FileSystem : public FileSystem {
+public:
+    CopyResult copyFile(const char* source, const char* destination) override {
+        if (CopyFileA(source, destination, FALSE)) return {CopyOutcome::copied, 0};
+        DWORD error = GetLastError();
+        switch (error) {
+            case ERROR_ACCESS_DENIED: return {CopyOutcome::accessDenied, error};
+            case ERROR_SHARING_VIOLATION: return {CopyOutcome::sharingViolation, error};
+            case ERROR_DISK_FULL: return {CopyOutcome::diskFull, error};
+            default: return {CopyOutcome::failed, error};
+        }
+    }
+    bool deleteFile(const char* path) override { return DeleteFileA(path) != 0; }
+    bool removeDirectory(const char* path) override { return RemoveDirectoryA(path) != 0; }
+    bool setAttributes(const char* path, std::uint32_t attributes) override {
+        return SetFileAttributesA(path, attributes) != 0;
+    }
+    CreateResult createDirectory(const char* path) override {
+        if (CreateDirectoryA(path, nullptr)) return CreateResult::created;
+        return GetLastError() == ERROR_ALREADY_EXISTS ? CreateResult::alreadyExists
+                                                      : CreateResult::failed;
+    }
+    FileState fileState(const char* path) override {
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return {false, 0, 0};
+        return {true, (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
+                fileTimeValue(data.ftLastWriteTime)};
+    }
+
+    bool setCurrentDirectory(const char* path) override { return SetCurrentDirectoryA(path) != 0; }
+    bool getCurrentDirectory(char* buffer, int size) override {
+        DWORD length = GetCurrentDirectoryA(DWORD(size), buffer);
+        return length != 0 && length < DWORD(size);
+    }
+    bool tempFolder(char* buffer, int size) override {
+        DWORD length = GetTempPathA(DWORD(size), buffer);
+        return length != 0 && length < DWORD(size);
+    }
+
+    FileHandle createFile(const char* path) override {
+        HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        return file == INVALID_HANDLE_VALUE ? nullptr : file;
+    }
+    bool writeFile(FileHandle file, const void* data, std::uint32_t size) override {
+        DWORD written = 0;
+        return WriteFile(static_cast<HANDLE>(file), data, size, &written, nullptr) &&
+               written == size;
+    }
+    void closeFile(FileHandle file) override { CloseHandle(static_cast<HANDLE>(file)); }
+
+    bool readWholeFile(const char* path, std::string& content) override {
+        HANDLE file = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return false;
+        DWORD size = GetFileSize(file, nullptr);
+        bool ok = size != INVALID_FILE_SIZE;
+        DWORD read = 0;
+        if (ok) {
+            content.assign(size, '\0');
+            ok = size == 0 || ReadFile(file, &content[0], size, &read, nullptr);
+            content.resize(read);
+        }
+        CloseHandle(file);
+        return ok;
+    }
+    bool replaceFile(const char* from, const char* to) override {
+        return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    }
+
+    std::string errorText(std::uint32_t error) override {
+        char text[512];
+        DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                      nullptr, error, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+                                      text, sizeof text, nullptr);
+        return std::string(text, length);
+    }
+};
+
+}  // namespace
+
+FileSystem& systemFileSystem() {
+    static Win32FileSystem files;
+    return files;
+}
+
+}  // namespace evenkeeper
