@@ -11,6 +11,8 @@ public:
     virtual void showMessage(const char* text, const char* caption) = 0;
     // The middle button carries out the plan; it is enabled only while a plan stands.
     virtual void enableMiddleButton(bool enable) = 0;
+    // Opens a document with the program the shell associates with it, owned by the list.
+    virtual void openWithShell(const char* path) = 0;
 };
 
 }  // namespace evenkeeper

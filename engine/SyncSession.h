@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "engine/SyncOperation.h"
 
@@ -12,6 +13,7 @@ struct SyncSession {
     bool unsavedChanges = false;
     std::uint64_t topPlanBytes = 0;
     std::uint64_t bottomPlanBytes = 0;
+    std::string logFilePath;       // the temporary folder's "EvenkeeperLog.txt"
 };
 
 }  // namespace evenkeeper

@@ -15,12 +15,14 @@ struct RecordingDialog : MainDialogPort {
     std::vector<std::string> statusTexts;
     std::vector<std::string> messages;  // "caption: text"
     std::vector<bool> middleButton;     // every enable or disable, in order
+    std::vector<std::string> opened;    // documents opened with the shell
 
     void setStatusText(const char* text) override { statusTexts.push_back(text); }
     void showMessage(const char* text, const char* caption) override {
         messages.push_back(std::string(caption) + ": " + text);
     }
     void enableMiddleButton(bool enable) override { middleButton.push_back(enable); }
+    void openWithShell(const char* path) override { opened.push_back(path); }
 };
 
 struct RecordingProgress : ProgressPort {
