@@ -17,6 +17,7 @@ int FolderScanner::reset() { return table_.reset() ? 1 : 0; }
 int FolderScanner::scan(const char* root, int levels) {
     totalBytes_ = 0;
     rootLength_ = int(std::strlen(root));
+    root_ = root;
     unreadFolders_.clear();
     if (!folders_.create()) return 1;
     // A table without memory must not take entries.

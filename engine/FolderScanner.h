@@ -34,6 +34,8 @@ public:
     const FolderList& folders() const { return folders_; }
     std::uint64_t totalBytes() const { return totalBytes_; }
     int rootLength() const { return rootLength_; }
+    // The root folder of the last scan.
+    const std::string& root() const { return root_; }
 
     // Relative folders this scan could not read. Their files, and all below them, are
     // unknown, so nothing there may be taken as missing on this side.
@@ -55,6 +57,7 @@ private:
     FolderList folders_;
     std::uint64_t totalBytes_ = 0;
     int rootLength_ = 0;
+    std::string root_;
     int currentFolder_ = 0;
     std::vector<std::string> unreadFolders_;
 };

@@ -15,6 +15,11 @@ int folderExists(FileSystem& files, const char* path) {
     return exists ? 1 : 0;
 }
 
+namespace {
+// Win32 takes "/" for "\" too; on POSIX it is the only separator of the root part.
+bool isSeparator(char c) { return c == '\\' || c == '/'; }
+}  // namespace
+
 int makePath(FileSystem& files, const char* path) {
     std::size_t length = std::strlen(path);
     if (length >= kMaxPath) return 0;
@@ -22,16 +27,16 @@ int makePath(FileSystem& files, const char* path) {
     std::strcpy(folder, path);
     // The part that is never created: "\\server\share\" or the drive such as "C:\".
     std::size_t at = 0;
-    int separatorsToSkip = length > 1 && path[1] == '\\' ? 4 : 1;
+    int separatorsToSkip = length > 1 && isSeparator(path[1]) ? 4 : 1;
     while (at < length && separatorsToSkip > 0)
-        if (path[at++] == '\\') --separatorsToSkip;
+        if (isSeparator(path[at++])) --separatorsToSkip;
     while (at < length) {
-        while (at < length && path[at] != '\\') ++at;
+        while (at < length && !isSeparator(path[at])) ++at;
+        char separator = folder[at];
         folder[at] = '\0';
         if (files.createDirectory(folder) == CreateResult::failed) return 0;
-        if (at >= length || at + 1 == length) return 1;
-        folder[at] = '\\';
-        ++at;
+        if (at + 1 >= length) return 1;
+        folder[at++] = separator;
     }
     return 1;
 }

@@ -1,0 +1,25 @@
+#include "engine/NumberText.h"
+
+#include <cstring>
+
+namespace evenkeeper {
+
+void groupThousands(char* text) {
+    char* digits = text;
+    while (*digits && (*digits < '0' || *digits > '9')) ++digits;
+    if (!*digits) return;
+    char run[32];
+    std::size_t length = 0;
+    while (digits[length] >= '0' && digits[length] <= '9' && length < 20) {
+        run[length] = digits[length];
+        ++length;
+    }
+    char* out = digits;
+    for (std::size_t i = 0; i < length; ++i) {
+        if (i > 0 && (length - i) % 3 == 0) *out++ = ',';
+        *out++ = run[i];
+    }
+    *out = '\0';
+}
+
+}  // namespace evenkeeper

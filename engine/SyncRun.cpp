@@ -1,0 +1,190 @@
+#include "engine/SyncRun.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "engine/PathHelpers.h"
+#include "platform/DirectorySearch.h"
+
+namespace evenkeeper {
+namespace {
+
+const char* const kTooLong = "\r\nFilename is too long. Can't copy or move.\r\n";
+
+}  // namespace
+
+SyncRun::SyncRun(const SyncContext& context, FileSystem& files, const Clock& clock)
+    : context_(context), files_(files), clock_(clock) {}
+
+void SyncRun::writeLog(const std::string& text) {
+    files_.writeFile(log_, text.data(), std::uint32_t(text.size()));
+    logWritten_ = true;
+}
+
+const char* SyncRun::progressText() const {
+    switch (context_.session.currentOperation->operation) {
+        case kMove: return "Moving files...";
+        case kDuplicate: return "Duplicating folder...";
+        default: return "Copying files...";
+    }
+}
+
+// The plan's paths are made of the scanned roots; run against other folders it would
+// copy and delete files nobody reviewed.
+bool SyncRun::scannedFoldersAreCurrent() const {
+    const SyncOperation& operation = *context_.session.currentOperation;
+    const TextCompare& compare = context_.top.folders().compare();
+    return compare.equalNoCase(context_.top.root().c_str(), operation.topFolder) &&
+           compare.equalNoCase(context_.bottom.root().c_str(), operation.bottomFolder);
+}
+
+void SyncRun::runSync() {
+    SyncSession& session = context_.session;
+    context_.dialog.enableMiddleButton(false);
+    session.scanValid = false;
+    logWritten_ = false;
+    if (!scannedFoldersAreCurrent()) {
+        context_.dialog.showMessage("The folders were changed after the scan.\nScan again.",
+                                    "Evenkeeper");
+        return;
+    }
+
+    log_ = files_.createFile(session.logFilePath.c_str());
+    if (!log_) {
+        context_.dialog.showMessage("Can't create log file", session.logFilePath.c_str());
+        return;
+    }
+    if (!createFolders()) {
+        files_.closeFile(log_);
+        return;
+    }
+
+    context_.progress.Show(progressText());
+    ResultRows& rows = context_.rows;
+    bool completed = true;
+    for (int row = rows.nextRow(-1); row != -1; row = rows.nextRow(row)) {
+        context_.pump.pumpMessages();
+        RowResult result = carryOut(*rows.entryAt(row));
+        if (result == RowResult::stop) {
+            completed = false;
+            break;
+        }
+        if (result == RowResult::done) {
+            rows.deleteRow(row);
+            --row;  // the following row now stands at this position
+            context_.pump.pumpMessages();
+        }
+    }
+    if (completed) {
+        SyncOperation& operation = *session.currentOperation;
+        formatDate(clock_.now(), operation.lastUsed);
+        session.unsavedChanges = true;
+    }
+
+    context_.progress.Close();
+    files_.closeFile(log_);
+    if (logWritten_) context_.dialog.openWithShell(session.logFilePath.c_str());
+}
+
+SyncRun::RowResult SyncRun::carryOut(const FileEntry& entry) {
+    bool fromTop = entry.side == Side::top;
+    const FolderScanner& source = fromTop ? context_.top : context_.bottom;
+    const FolderScanner& other = fromTop ? context_.bottom : context_.top;
+    const SyncOperation& operation = *context_.session.currentOperation;
+    const char* folder = source.folders().folderAt(entry.folder);
+    std::string relative = std::string(folder ? folder : "") + entry.name;
+    std::string sourcePath = (fromTop ? operation.topFolder : operation.bottomFolder) + relative;
+    std::string destinationPath =
+        (fromTop ? operation.bottomFolder : operation.topFolder) + relative;
+
+    if (sourcePath.size() >= kMaxPath) {
+        writeLog(sourcePath + kTooLong);
+        return RowResult::stays;
+    }
+    if (destinationPath.size() >= kMaxPath) {
+        writeLog(destinationPath + kTooLong);
+        return RowResult::stays;
+    }
+    if (entry.toDelete) return deleteEntry(entry, sourcePath, other);
+    return copyEntry(sourcePath, destinationPath);
+}
+
+SyncRun::RowResult SyncRun::deleteEntry(const FileEntry& entry, const std::string& source,
+                                        const FolderScanner& other) {
+    files_.deleteFile(source.c_str());
+    // Only the deleted file's own folder is tried, and only when the other side has no
+    // such folder; a folder that still holds anything is not removed.
+    const FolderScanner& own = entry.side == Side::top ? context_.top : context_.bottom;
+    char folder[kMaxPath];
+    std::strcpy(folder, source.c_str());
+    cutToFolder(folder);
+    const char* relative = folder + std::min<std::size_t>(std::strlen(folder), own.rootLength());
+    if (other.folders().findFolder(relative) == -1) files_.removeDirectory(folder);
+    return RowResult::done;
+}
+
+SyncRun::RowResult SyncRun::copyEntry(const std::string& source, const std::string& destination) {
+    FileState before = files_.fileState(destination.c_str());
+    CopyResult result = files_.copyFile(source.c_str(), destination.c_str());
+    if (result.outcome == CopyOutcome::accessDenied) {
+        files_.setAttributes(destination.c_str(), kAttributeNormal);
+        result = files_.copyFile(source.c_str(), destination.c_str());
+    }
+    if (result.outcome != CopyOutcome::copied)
+        return copyFailed(result, source, destination, before);
+    if (context_.session.currentOperation->operation == kMove) files_.deleteFile(source.c_str());
+    return RowResult::done;
+}
+
+SyncRun::RowResult SyncRun::copyFailed(const CopyResult& result, const std::string& source,
+                                       const std::string& destination, const FileState& before) {
+    switch (result.outcome) {
+        case CopyOutcome::accessDenied:
+            writeLog(source + "\r\n  Access denied\r\n");
+            return RowResult::stays;
+        case CopyOutcome::sharingViolation:
+            writeLog(source + "\r\n  Sharing violation\r\n");
+            return RowResult::stays;
+        default: break;
+    }
+    // A copy that failed after it wrote the destination leaves a truncated file with a
+    // fresh time, which the next plan would take for an up-to-date copy: remove it. A
+    // destination the copy did not touch stays.
+    FileState after = files_.fileState(destination.c_str());
+    if (after.exists && (!before.exists || after.size != before.size ||
+                         after.lastWrite != before.lastWrite))
+        files_.deleteFile(destination.c_str());
+    if (result.outcome == CopyOutcome::diskFull) {
+        writeLog("Disk full - sync operation aborted.\r\n");
+        return RowResult::stop;
+    }
+    writeLog(source + "\r\n" + destination + "\r\n" + files_.errorText(result.error) + "\r\n");
+    return RowResult::stays;
+}
+
+int SyncRun::createFolders() {
+    const SyncOperation& operation = *context_.session.currentOperation;
+    context_.progress.Show("Creating  folders...");
+    std::string failed;
+    if (operation.direction == kTopToBottom || operation.direction == kBothWays)
+        failed = createFoldersOf(context_.top, operation.bottomFolder);
+    if (failed.empty() && (operation.direction == kBottomToTop || operation.direction == kBothWays))
+        failed = createFoldersOf(context_.bottom, operation.topFolder);
+    context_.progress.Close();
+    if (failed.empty()) return 1;
+    context_.dialog.showMessage("Can't create folder", failed.c_str());
+    return 0;
+}
+
+// Every folder the source scan entered, in walk order so that parents come first; the
+// folder that could not be made, or empty.
+std::string SyncRun::createFoldersOf(const FolderScanner& source, const char* destinationRoot) {
+    const FolderList& folders = source.folders();
+    for (int slot = 0; slot <= folders.lastIndex(); ++slot) {
+        std::string path = std::string(destinationRoot) + folders.folderAt(slot);
+        if (!folderExists(files_, path.c_str()) && !makePath(files_, path.c_str())) return path;
+    }
+    return {};
+}
+
+}  // namespace evenkeeper

@@ -1,0 +1,35 @@
+#pragma once
+// A plan of two real temporary trees ("top\" and "bottom\"), carried out through a file
+// system that fails on demand, with the log in the same temporary folder.
+#include <string>
+#include <vector>
+
+#include "engine/SyncRun.h"
+#include "support/FaultyFileSystem.h"
+#include "support/FixedClock.h"
+#include "support/PlanFixture.h"
+#include "support/TempTree.h"
+
+namespace evenkeeper::test {
+
+struct RunFixture {
+    TempTree tree;
+    FaultyFileSystem files{systemFileSystem()};
+    FixedClock clock;
+    PlanFixture f{&systemDirectorySearch()};
+
+    RunFixture() { f.session.logFilePath = tree.path("EvenkeeperLog.txt"); }
+    // Scans both trees (the bottom one under bottomRoot when given) and plans.
+    std::vector<std::string> plan(int operation, int direction, const std::string& bottomRoot = "") {
+        EXPECT_TRUE(f.scan(tree.path("top\\"), bottomRoot.empty() ? tree.path("bottom\\") : bottomRoot));
+        return f.plan(operation, direction);
+    }
+    // Carries out the plan; the recorded progress calls are those of the run alone.
+    void run() {
+        f.progress.calls.clear();
+        SyncRun(f.context(), files, clock).runSync();
+    }
+    std::string log() const { return tree.read("EvenkeeperLog.txt"); }
+};
+
+}  // namespace evenkeeper::test
