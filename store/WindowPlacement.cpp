@@ -1,0 +1,15 @@
+#include "store/WindowPlacement.h"
+
+namespace evenkeeper {
+
+bool restoreWindowPlacement(const WindowPlacement& placement, MainWindowView& view) {
+    // A hidden main window could be neither seen nor closed.
+    if (placement.length == kNoPlacement || placement.showCmd == kShowHidden) return false;
+    ScreenMetrics screen = view.screenMetrics();
+    if (placement.normal.left > std::int64_t(screen.screenWidth) - screen.iconWidth) return false;
+    if (placement.normal.top > std::int64_t(screen.screenHeight) - screen.iconHeight) return false;
+    view.setWindowPlacement(placement);
+    return true;
+}
+
+}  // namespace evenkeeper
