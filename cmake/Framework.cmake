@@ -1,0 +1,15 @@
+# The window framework. Its arithmetic (box geometry, centring, button tables, the browsed
+# folder's backslash) is platform-free and is built and tested for every target; the
+# classes over the Win32 user interface, their tests under Wine and the screenshot tool
+# only for Windows.
+
+file(GLOB FRAMEWORK_LAYOUT_SOURCES CONFIGURE_DEPENDS framework/layout/*.cpp)
+add_library(evenkeeper_framework_layout STATIC ${FRAMEWORK_LAYOUT_SOURCES})
+target_include_directories(evenkeeper_framework_layout PUBLIC ${CMAKE_SOURCE_DIR})
+
+file(GLOB FRAMEWORK_LAYOUT_TEST_SOURCES CONFIGURE_DEPENDS tests/framework/layout/*.cpp)
+add_executable(evenkeeper_framework_layout_tests ${FRAMEWORK_LAYOUT_TEST_SOURCES})
+target_link_libraries(evenkeeper_framework_layout_tests PRIVATE evenkeeper_framework_layout
+                      gtest_main)
+gtest_discover_tests(evenkeeper_framework_layout_tests TEST_PREFIX "FrameworkLayout."
+                     DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
