@@ -13,3 +13,12 @@ target_link_libraries(evenkeeper_framework_layout_tests PRIVATE evenkeeper_frame
                       gtest_main)
 gtest_discover_tests(evenkeeper_framework_layout_tests TEST_PREFIX "FrameworkLayout."
                      DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+
+if(WIN32)
+  enable_language(RC)
+
+  file(GLOB FRAMEWORK_SOURCES CONFIGURE_DEPENDS framework/*.cpp)
+  add_library(evenkeeper_framework STATIC ${FRAMEWORK_SOURCES})
+  target_link_libraries(evenkeeper_framework PUBLIC evenkeeper_framework_layout evenkeeper_core
+                        comctl32 shell32 ole32 gdi32 user32)
+endif()

@@ -1,0 +1,18 @@
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include "framework/Control.h"
+
+namespace evenkeeper {
+
+// A report-view list; derived lists handle their notifications and owner-draw requests.
+class ListViewControl : public Control {
+public:
+    ListViewControl() : Control(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT, 0) {}
+
+    int Create(HWND parent, int id, const char* text, int x, int y, int width,
+               int height) override;
+};
+
+}  // namespace evenkeeper
