@@ -21,4 +21,14 @@ if(WIN32)
   add_library(evenkeeper_framework STATIC ${FRAMEWORK_SOURCES})
   target_link_libraries(evenkeeper_framework PUBLIC evenkeeper_framework_layout evenkeeper_core
                         comctl32 shell32 ole32 gdi32 user32)
+
+  # The GUI tests share one virtual desktop, so they run one at a time.
+  file(GLOB FRAMEWORK_GUI_TEST_SOURCES CONFIGURE_DEPENDS tests/framework/gui/*.cpp)
+  add_executable(evenkeeper_framework_tests ${FRAMEWORK_GUI_TEST_SOURCES}
+                 tests/framework/gui/FrameworkTests.rc)
+  target_link_libraries(evenkeeper_framework_tests PRIVATE evenkeeper_framework gtest)
+  target_include_directories(evenkeeper_framework_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  gtest_discover_tests(evenkeeper_framework_tests TEST_PREFIX "Framework."
+                       DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                       PROPERTIES RUN_SERIAL TRUE TIMEOUT 60)
 endif()
