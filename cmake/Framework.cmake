@@ -31,4 +31,16 @@ if(WIN32)
   gtest_discover_tests(evenkeeper_framework_tests TEST_PREFIX "Framework."
                        DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        PROPERTIES RUN_SERIAL TRUE TIMEOUT 60)
+
+  # Shows each box and the progress panel and saves pictures of them in the build folder.
+  add_executable(framework_gallery tests/framework/gallery/Gallery.cpp
+                 tests/framework/gallery/ScreenCapture.cpp tests/framework/gui/GuiTestSupport.cpp
+                 tests/framework/gui/FrameworkTests.rc)
+  target_link_libraries(framework_gallery PRIVATE evenkeeper_framework)
+  target_include_directories(framework_gallery PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  add_test(NAME Framework.Screenshots
+           COMMAND bash ${CMAKE_SOURCE_DIR}/tests/framework/gallery/take-screenshots
+                   ${CMAKE_SYSTEM_PROCESSOR} $<TARGET_FILE:framework_gallery>
+                   ${CMAKE_BINARY_DIR}/screenshots)
+  set_tests_properties(Framework.Screenshots PROPERTIES RUN_SERIAL TRUE TIMEOUT 60)
 endif()
