@@ -3,6 +3,19 @@
 #include <cstring>
 
 namespace evenkeeper {
+namespace {
+
+// The system's conversion of names it cannot show in the code page may produce characters
+// that separate or match paths ("a\b", "..\x", "?"). Such an item cannot be reached by
+// its name, and taking it would put files of other folders into the tables; its twin on
+// the other side is passed over the same way.
+bool isUsableName(const char* name) {
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(name); *c; ++c)
+        if (*c < 32 || std::strchr("\\/:*?\"<>|", *c)) return false;
+    return true;
+}
+
+}  // namespace
 
 int FolderWalker::walk(const char* root, const char* pattern, int levels, bool includeSystem) {
     if (levels < 0) levels = 0;
@@ -65,7 +78,8 @@ int FolderWalker::visitFiles(const char* pattern) {
     if (result != FindResult::found) return 0;
     int stop = 0;
     do {
-        if (!(item.attributes & kAttributeDirectory) && OnFile(item)) {
+        bool isFile = !(item.attributes & kAttributeDirectory);
+        if (isFile && isUsableName(item.name) && OnFile(item)) {
             stop = 1;
             break;
         }
@@ -87,7 +101,8 @@ void FolderWalker::openSubfolderSearch() {
 }
 
 // The next item of the current depth's search that is to be entered: a folder whose name
-// does not begin with "." and, unless includeSystem, without the system attribute.
+// does not begin with "." and, unless includeSystem, without the system attribute. A
+// system folder passed over was not read: its files are unknown.
 bool FolderWalker::nextSubfolder(FindData& item, bool includeSystem) {
     OpenSearch& open = searches_[depth_];
     while (open.open) {
@@ -101,9 +116,11 @@ bool FolderWalker::nextSubfolder(FindData& item, bool includeSystem) {
                 return false;
             }
         }
-        if ((item.attributes & kAttributeDirectory) && item.name[0] != '.' &&
-            (includeSystem || !(item.attributes & kAttributeSystem)))
-            return true;
+        if (!(item.attributes & kAttributeDirectory) || item.name[0] == '.' ||
+            !isUsableName(item.name))
+            continue;
+        if (includeSystem || !(item.attributes & kAttributeSystem)) return true;
+        OnUnreadFolder(currentPath_, item.name);
     }
     return false;
 }

@@ -22,24 +22,25 @@ void SyncRun::writeLog(const std::string& text) {
 }
 
 const char* SyncRun::progressText() const {
-    switch (context_.session.currentOperation->operation) {
+    switch (job_.operation) {
         case kMove: return "Moving files...";
         case kDuplicate: return "Duplicating folder...";
         default: return "Copying files...";
     }
 }
 
-// The plan's paths are made of the scanned roots; run against other folders it would
-// copy and delete files nobody reviewed.
+// The plan's rows are files of the scanned roots; run against other folders it would copy
+// and delete files nobody reviewed.
 bool SyncRun::scannedFoldersAreCurrent() const {
-    const SyncOperation& operation = *context_.session.currentOperation;
-    const TextCompare& compare = context_.top.folders().compare();
-    return compare.equalNoCase(context_.top.root().c_str(), operation.topFolder) &&
-           compare.equalNoCase(context_.bottom.root().c_str(), operation.bottomFolder);
+    return context_.top.root() == job_.topFolder && context_.bottom.root() == job_.bottomFolder;
 }
 
 void SyncRun::runSync() {
     SyncSession& session = context_.session;
+    // The run works on the operation as it stood when it began: messages handled between
+    // rows must not turn a copy into a move or point it at other folders.
+    SyncOperation* record = session.currentOperation;
+    job_ = *record;
     context_.dialog.enableMiddleButton(false);
     session.scanValid = false;
     logWritten_ = false;
@@ -76,8 +77,7 @@ void SyncRun::runSync() {
         }
     }
     if (completed) {
-        SyncOperation& operation = *session.currentOperation;
-        formatDate(clock_.now(), operation.lastUsed);
+        formatDate(clock_.now(), record->lastUsed);
         session.unsavedChanges = true;
     }
 
@@ -90,12 +90,10 @@ SyncRun::RowResult SyncRun::carryOut(const FileEntry& entry) {
     bool fromTop = entry.side == Side::top;
     const FolderScanner& source = fromTop ? context_.top : context_.bottom;
     const FolderScanner& other = fromTop ? context_.bottom : context_.top;
-    const SyncOperation& operation = *context_.session.currentOperation;
     const char* folder = source.folders().folderAt(entry.folder);
     std::string relative = std::string(folder ? folder : "") + entry.name;
-    std::string sourcePath = (fromTop ? operation.topFolder : operation.bottomFolder) + relative;
-    std::string destinationPath =
-        (fromTop ? operation.bottomFolder : operation.topFolder) + relative;
+    std::string sourcePath = (fromTop ? job_.topFolder : job_.bottomFolder) + relative;
+    std::string destinationPath = (fromTop ? job_.bottomFolder : job_.topFolder) + relative;
 
     if (sourcePath.size() >= kMaxPath) {
         writeLog(sourcePath + kTooLong);
@@ -132,7 +130,7 @@ SyncRun::RowResult SyncRun::copyEntry(const std::string& source, const std::stri
     }
     if (result.outcome != CopyOutcome::copied)
         return copyFailed(result, source, destination, before);
-    if (context_.session.currentOperation->operation == kMove) files_.deleteFile(source.c_str());
+    if (job_.operation == kMove) files_.deleteFile(source.c_str());
     return RowResult::done;
 }
 
@@ -163,13 +161,12 @@ SyncRun::RowResult SyncRun::copyFailed(const CopyResult& result, const std::stri
 }
 
 int SyncRun::createFolders() {
-    const SyncOperation& operation = *context_.session.currentOperation;
     context_.progress.Show("Creating  folders...");
     std::string failed;
-    if (operation.direction == kTopToBottom || operation.direction == kBothWays)
-        failed = createFoldersOf(context_.top, operation.bottomFolder);
-    if (failed.empty() && (operation.direction == kBottomToTop || operation.direction == kBothWays))
-        failed = createFoldersOf(context_.bottom, operation.topFolder);
+    if (job_.direction == kTopToBottom || job_.direction == kBothWays)
+        failed = createFoldersOf(context_.top, job_.bottomFolder);
+    if (failed.empty() && (job_.direction == kBottomToTop || job_.direction == kBothWays))
+        failed = createFoldersOf(context_.bottom, job_.topFolder);
     context_.progress.Close();
     if (failed.empty()) return 1;
     context_.dialog.showMessage("Can't create folder", failed.c_str());

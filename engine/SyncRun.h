@@ -15,13 +15,14 @@ public:
     SyncRun(const SyncContext& context, FileSystem& files, const Clock& clock);
 
     void runSync();
+
+private:
+    enum class RowResult { done, stays, stop };
+
     // 1 when every folder of the source scan exists on the destination side, 0 after a
     // failure that was reported.
     int createFolders();
     void writeLog(const std::string& text);
-
-private:
-    enum class RowResult { done, stays, stop };
 
     bool scannedFoldersAreCurrent() const;
     RowResult carryOut(const FileEntry& entry);
@@ -35,6 +36,7 @@ private:
     SyncContext context_;
     FileSystem& files_;
     const Clock& clock_;
+    SyncOperation job_;  // the operation as the run began
     FileHandle log_ = nullptr;
     bool logWritten_ = false;
 };

@@ -83,7 +83,13 @@ public:
             if (std::strlen(entry->d_name) >= kMaxPath || std::strchr(entry->d_name, '\\')) continue;
             if (!matches(wanted.c_str(), entry->d_name)) continue;
             FindData found;
-            if (describe(folder, entry->d_name, found)) listing->items.push_back(found);
+            if (!describe(folder, entry->d_name, found)) {
+                // Readable but not searchable: the folder's items cannot be known.
+                closedir(directory);
+                delete listing;
+                return FindResult::failed;
+            }
+            listing->items.push_back(found);
         }
         closedir(directory);
         std::sort(listing->items.begin(), listing->items.end(), sortsBefore);

@@ -56,10 +56,10 @@ public:
         int in = open(posixPath(source).c_str(), O_RDONLY | O_CLOEXEC);
         if (in < 0) return copyFailure(errno);
         struct stat info;
-        if (fstat(in, &info) != 0 || S_ISDIR(info.st_mode)) {
-            int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
+        int statError = fstat(in, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
+        if (statError) {
             close(in);
-            return copyFailure(error);
+            return copyFailure(statError);
         }
         int out = open(posixPath(destination).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
                        (info.st_mode & 07777) | S_IWUSR);
@@ -70,18 +70,23 @@ public:
         }
         bool ok = copyData(in, out);
         int error = errno;
-        // Windows copies the last-write time and the attributes with the data.
-        timespec times[2] = {info.st_atim, info.st_mtim};
-        if (ok && (futimens(out, times) != 0 || fchmod(out, info.st_mode & 07777) != 0)) {
-            ok = false;
-            error = errno;
-        }
         close(in);
+        if (!ok) {
+            close(out);
+            return copyFailure(error);
+        }
+        // Windows copies the last-write time and the attributes with the data. The data is
+        // written by now, so a failure here is no refusal of access but a failed copy.
+        timespec times[2] = {info.st_atim, info.st_mtim};
+        ok = futimens(out, times) == 0 && fchmod(out, info.st_mode & 07777) == 0;
+        error = errno;
         if (close(out) != 0 && ok) {
             ok = false;
             error = errno;
         }
-        return ok ? CopyResult{CopyOutcome::copied, 0} : copyFailure(error);
+        if (ok) return {CopyOutcome::copied, 0};
+        bool full = error == ENOSPC || error == EDQUOT;
+        return {full ? CopyOutcome::diskFull : CopyOutcome::failed, std::uint32_t(error)};
     }
 
     // A file without write permission stands for a read-only file, which Windows does not

@@ -150,6 +150,20 @@ TEST(Scan, FullTableStopsWithTooManyFiles) {
     EXPECT_EQ(f.tree.openSearches(), 0);
 }
 
+TEST(Scan, FolderListThatCannotGrowStopsTheScanWithoutAMessage) {
+    PlanFixture f(nullptr, nullptr, [](void* block, std::size_t bytes) -> void* {
+        const std::size_t grown = (FolderList::kFirstSlots + FolderList::kGrowth) * FolderList::kSlotSize;
+        return bytes == grown ? nullptr : std::realloc(block, bytes);
+    });
+    for (int i = 0; i < 1005; ++i) f.tree.addFile("M:\\top\\d" + std::to_string(i) + "\\f", 1, 0);
+    f.top.reset();
+    EXPECT_NE(f.top.scan("M:\\top\\", 16), 0);
+    EXPECT_EQ(f.top.folders().lastIndex(), 999);
+    EXPECT_EQ(f.top.table().count(), 999);
+    EXPECT_TRUE(f.dialog.messages.empty());
+    EXPECT_EQ(f.tree.openSearches(), 0);
+}
+
 TEST(Scan, TableWithoutMemoryTakesNoEntries) {
     PlanFixture f(nullptr, nullptr, [](void*, std::size_t) -> void* { return nullptr; });
     f.tree.addFile("M:\\top\\f", 1, 0);

@@ -127,7 +127,7 @@ TEST(SyncRun, FullDiskStopsTheRunRemovesThePartialCopyAndKeepsTheDate) {
     r.tree.file("top\\3.txt", "third", kBaseTime);
     r.tree.file("bottom\\2.txt", "older", kBaseTime - kHour);
     ASSERT_EQ(r.plan(kCopy, kTopToBottom).size(), 3u);
-    r.files.fillDiskOnCopy(2);
+    r.files.failAfterWriting(2);
     r.run();
     EXPECT_EQ(r.log(), "Disk full - sync operation aborted.\r\n");
     EXPECT_EQ(r.f.rows.describe(), (Lines{"0 2.txt", "0 3.txt"}));
@@ -138,14 +138,43 @@ TEST(SyncRun, FullDiskStopsTheRunRemovesThePartialCopyAndKeepsTheDate) {
     EXPECT_EQ(r.f.progress.calls.back(), "close");
 }
 
-TEST(SyncRun, FailureThatDidNotTouchTheDestinationLeavesIt) {
+TEST(SyncRun, FailedCopyRemovesWhatItWroteButNeverWhatItDidNotTouch) {
     RunFixture r;
-    r.tree.file("top\\a.txt", "new", kBaseTime + kHour);
-    r.tree.file("bottom\\a.txt", "old", kBaseTime);
-    r.files.failCopy("a.txt", CopyOutcome::failed, 5);
-    ASSERT_EQ(r.plan(kCopy, kTopToBottom).size(), 1u);
+    r.tree.file("top\\untouched.txt", "new", kBaseTime + kHour);
+    r.tree.file("bottom\\untouched.txt", "old", kBaseTime);
+    r.tree.file("top\\written.txt", "new content", kBaseTime + kHour);
+    r.tree.file("bottom\\written.txt", "old", kBaseTime);
+    r.files.failCopy("untouched.txt", CopyOutcome::failed, 5);
+    ASSERT_EQ(r.plan(kMove, kTopToBottom).size(), 2u);
+    r.files.failAfterWriting(2, CopyOutcome::failed, 5);
     r.run();
-    EXPECT_EQ(r.tree.read("bottom\\a.txt"), "old");
+    EXPECT_EQ(r.tree.read("bottom\\untouched.txt"), "old");
+    EXPECT_FALSE(r.tree.exists("bottom\\written.txt"));
+    // A move whose copy failed keeps its source.
+    EXPECT_TRUE(r.tree.exists("top\\untouched.txt"));
+    EXPECT_TRUE(r.tree.exists("top\\written.txt"));
+    EXPECT_EQ(r.f.rows.rows.size(), 2u);
+}
+
+TEST(SyncRun, DuplicateBottomToTopDeletesOnTopAndMakesTheBottomFoldersThere) {
+    RunFixture r;
+    r.tree.file("top\\old\\gone.txt", "g", kBaseTime);
+    r.tree.file("bottom\\new\\deeper\\n.txt", "n", kBaseTime);
+    ASSERT_EQ(r.plan(kDuplicate, kBottomToTop), (Lines{"3 gone.txt", "1 n.txt"}));
+    r.run();
+    EXPECT_FALSE(r.tree.exists("top\\old"));
+    EXPECT_EQ(r.tree.read("top\\new\\deeper\\n.txt"), "n");
+    EXPECT_TRUE(r.f.rows.rows.empty());
+}
+
+TEST(SyncRun, BothWaysMakesEachSidesFoldersOnTheOther) {
+    RunFixture r;
+    r.tree.folder("top\\only-top\\x");
+    r.tree.folder("bottom\\only-bottom");
+    ASSERT_TRUE(r.plan(kCopy, kBothWays).empty());
+    r.run();
+    EXPECT_TRUE(r.tree.exists("bottom\\only-top\\x"));
+    EXPECT_TRUE(r.tree.exists("top\\only-bottom"));
 }
 
 TEST(SyncRun, SecondRunLogsOnlyItsOwnRecords) {
@@ -202,7 +231,8 @@ TEST(SyncRun, PlanOfOtherFoldersIsNotCarriedOut) {
     ASSERT_EQ(r.plan(kCopy, kTopToBottom).size(), 1u);
     std::strcpy(r.f.operation.bottomFolder, r.tree.path("elsewhere\\").c_str());
     r.run();
-    EXPECT_EQ(r.f.dialog.messages.size(), 1u);
+    EXPECT_EQ(r.f.dialog.messages,
+              (Lines{"Evenkeeper: The folders were changed after the scan.\nScan again."}));
     EXPECT_FALSE(r.tree.exists("elsewhere\\a.txt"));
     EXPECT_FALSE(r.tree.exists("EvenkeeperLog.txt"));
 }

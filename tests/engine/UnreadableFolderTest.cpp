@@ -1,5 +1,5 @@
-// A source folder the scan could not read must not make its destination twin look like a
-// heap of files to delete: under Duplicate nothing in or below it may be planned for deletion.
+// A folder a scan could not read must not make the other side's twin look like a heap of
+// files to delete, nor like an empty place to copy into: nothing in or below it is planned.
 #include <gtest/gtest.h>
 
 #include "support/Permissions.h"
@@ -21,8 +21,38 @@ TEST(UnreadableSource, MemoryTreeFolderThatFailsPlansNoDeletionBelowIt) {
     f.tree.addFile("M:\\bottom\\extra.txt", 1, kBaseTime);
     ASSERT_TRUE(f.scan());
     EXPECT_EQ(f.plan(kDuplicate, kTopToBottom), (Lines{"3 extra.txt"}));
-    // The other way round the source is readable and its files are planned as usual.
-    EXPECT_EQ(f.plan(kDuplicate, kBottomToTop), (Lines{"1 extra.txt", "1 a.mp3", "1 b.mp3"}));
+    // The other way round nothing is copied into the folder whose files are unknown.
+    EXPECT_EQ(f.plan(kDuplicate, kBottomToTop), (Lines{"1 extra.txt"}));
+    EXPECT_EQ(f.plan(kCopy, kBottomToTop), (Lines{"1 extra.txt"}));
+}
+
+TEST(UnreadableSource, SystemFolderThatIsNotEnteredKeepsItsTwinOnTheOtherSide) {
+    PlanFixture f;
+    f.tree.addFolder("M:\\top\\Custom", kAttributeSystem);
+    f.tree.addFile("M:\\top\\Custom\\a.mp3", 1, kBaseTime);
+    f.tree.addFile("M:\\bottom\\Custom\\a.mp3", 1, kBaseTime);
+    f.tree.addFile("M:\\bottom\\Custom\\b.mp3", 1, kBaseTime);
+    ASSERT_TRUE(f.scan());
+    EXPECT_EQ(f.top.unreadFolders(), (Lines{"Custom\\"}));
+    EXPECT_TRUE(f.plan(kDuplicate, kTopToBottom).empty());
+}
+
+// Names the system could only show with path characters (its conversion of characters the
+// code page lacks) are not taken: "..\..\thesis.doc" would name a file outside the folders,
+// and a folder "a\b" would lead the walk astray.
+TEST(UnreadableSource, NamesWithPathCharactersAreNotTaken) {
+    PlanFixture f;
+    f.tree.addFile("M:\\top\\keep.txt", 1, kBaseTime);
+    f.tree.addItem("M:\\top\\", "a\\b", kAttributeDirectory);
+    f.tree.addFile("M:\\top\\s\\in-s.txt", 1, kBaseTime);
+    f.tree.addFile("M:\\bottom\\keep.txt", 1, kBaseTime);
+    f.tree.addItem("M:\\bottom\\x\\", "..\\..\\thesis.doc", kAttributeArchive);
+    f.tree.addItem("M:\\bottom\\x\\", "what?.txt", kAttributeArchive);
+    f.tree.addFile("M:\\bottom\\x\\fine.txt", 1, kBaseTime);
+    ASSERT_TRUE(f.scan());
+    EXPECT_EQ(f.plan(kDuplicate, kBottomToTop), (Lines{"3 in-s.txt", "1 fine.txt"}));
+    EXPECT_EQ(f.top.folders().lastIndex(), 1);
+    EXPECT_STREQ(f.top.folders().folderAt(1), "s\\");
 }
 
 TEST(UnreadableSourceAsUser, RealFolderWithoutPermissionsPlansNoDeletionBelowIt) {

@@ -14,19 +14,19 @@ void FaultyFileSystem::failCopy(const std::string& suffix, CopyOutcome outcome,
 
 CopyResult FaultyFileSystem::copyFile(const char* source, const char* destination) {
     ++copies_;
-    for (auto& [suffix, failure] : copyFailures_) {
-        if (failure.times > 0 && endsWith(source, suffix)) {
-            --failure.times;
-            return {failure.outcome, failure.error};
-        }
-    }
-    if (diskFullCountdown_ > 0 && --diskFullCountdown_ == 0) {
+    if (partialCountdown_ > 0 && --partialCountdown_ == 0) {
         std::string content;
         real_.readWholeFile(source, content);
         FileHandle partial = real_.createFile(destination);
         real_.writeFile(partial, content.data(), std::uint32_t(content.size() / 2));
         real_.closeFile(partial);
-        return {CopyOutcome::diskFull, 112};
+        return partialFailure_;
+    }
+    for (auto& [suffix, failure] : copyFailures_) {
+        if (failure.times > 0 && endsWith(source, suffix)) {
+            --failure.times;
+            return {failure.outcome, failure.error};
+        }
     }
     return real_.copyFile(source, destination);
 }

@@ -16,8 +16,12 @@ public:
 
     // Copies whose source path ends in suffix fail with outcome, the next `times` attempts.
     void failCopy(const std::string& suffix, CopyOutcome outcome, std::uint32_t error, int times = 1000);
-    // The nth copy from now (1 = the next) writes half the file and fails with a full disk.
-    void fillDiskOnCopy(int n) { diskFullCountdown_ = n; }
+    // The nth copy from now (1 = the next) writes half the file and then fails, by default
+    // with a full disk.
+    void failAfterWriting(int n, CopyOutcome outcome = CopyOutcome::diskFull, std::uint32_t error = 112) {
+        partialCountdown_ = n;
+        partialFailure_ = {outcome, error};
+    }
     void failCreateFile() { failCreateFile_ = true; }
     void failCreateDirectory(const std::string& suffix) { failDirectories_.insert(suffix); }
     int copies() const { return copies_; }
@@ -59,7 +63,8 @@ private:
     FileSystem& real_;
     std::map<std::string, Failure> copyFailures_;
     std::set<std::string> failDirectories_;
-    int diskFullCountdown_ = 0;
+    int partialCountdown_ = 0;
+    CopyResult partialFailure_{CopyOutcome::diskFull, 112};
     bool failCreateFile_ = false;
     int copies_ = 0;
 };

@@ -42,6 +42,12 @@ void MemoryTree::addFile(const std::string& path, std::uint64_t size, std::uint6
     folders_[folder].push_back({lastName(path), attributes, size, lastWrite});
 }
 
+void MemoryTree::addItem(const std::string& folder, const std::string& name,
+                         std::uint32_t attributes) {
+    ensureFolder(folder);
+    folders_[folder].push_back({name, attributes, 1, 0});
+}
+
 FindResult MemoryTree::findFirst(const char* pattern, FindData& item, SearchHandle& handle) {
     std::string text(pattern);
     std::string folder = text.substr(0, text.rfind('\\') + 1);

@@ -17,6 +17,9 @@ public:
     void addFile(const std::string& path, std::uint64_t size, std::uint64_t lastWrite,
                  std::uint32_t attributes = kAttributeArchive);
     void addFolder(const std::string& path, std::uint32_t attributes = kAttributeDirectory);
+    // An item of folder ("M:\top\") whose name is taken as it stands, separators and all,
+    // as a search may report a name the code page cannot show.
+    void addItem(const std::string& folder, const std::string& name, std::uint32_t attributes);
     // Every search of this folder ("M:\top\a\") fails from now on.
     void failFolder(const std::string& folder) { failing_.insert(folder); }
     int openSearches() const { return openSearches_; }
