@@ -152,10 +152,10 @@ void MessageBoxWindow::CreateButtons() {
     boxButtons().count = set.count;
 }
 
-void MessageBoxWindow::makeButton(int index, const BoxButtonSpec& spec, Point origin) {
-    boxButtons().buttons[index].Create(handle(), 0, spec.text, origin.x, origin.y,
+void MessageBoxWindow::makeButton(int index, const BoxButton& button, Point origin) {
+    boxButtons().buttons[index].Create(handle(), 0, button.text, origin.x, origin.y,
                                        kBoxButtonWidth, kBoxButtonHeight);
-    buttonResults_[index] = spec.result;
+    buttonResults_[index] = button.result;
 }
 
 void MessageBoxWindow::OnCommand(WPARAM wParam, LPARAM lParam) {

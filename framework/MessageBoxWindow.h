@@ -45,7 +45,7 @@ protected:
     virtual void CreateBoxWindow();
 
     // Makes box button `index` of the shared ones, with a fresh id.
-    void makeButton(int index, const BoxButtonSpec& spec, Point origin);
+    void makeButton(int index, const BoxButton& button, Point origin);
     // Draws the lines centred between left and right from top down; the y after the last.
     int drawLines(HDC context, int left, int right, int top) const;
     BoxTextMetrics textMetrics() const;

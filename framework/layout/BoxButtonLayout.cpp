@@ -19,7 +19,7 @@ BoxButtonSet boxButtonSet(unsigned flags) {
 
 BoxButtonSet aboutButtonSet() { return {{{"&Ok", -30, kResultOk}}, 1}; }
 
-Point boxButtonOrigin(const BoxButtonSpec& button, int clientWidth, int clientHeight,
+Point boxButtonOrigin(const BoxButton& button, int clientWidth, int clientHeight,
                       int lineHeight) {
     return {clientWidth / 2 + button.xOffset, clientHeight - 2 * lineHeight};
 }

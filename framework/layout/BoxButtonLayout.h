@@ -22,14 +22,14 @@ constexpr int kBoxButtonWidth = 60;
 constexpr int kBoxButtonHeight = 30;
 constexpr int kMaxBoxButtons = 3;
 
-struct BoxButtonSpec {
+struct BoxButton {
     const char* text;
     int xOffset;  // of the left edge from the middle of the client area
     int result;
 };
 
 struct BoxButtonSet {
-    BoxButtonSpec buttons[kMaxBoxButtons];
+    BoxButton buttons[kMaxBoxButtons];
     int count;
 };
 
@@ -38,7 +38,7 @@ BoxButtonSet boxButtonSet(unsigned flags);
 // The about box's only button.
 BoxButtonSet aboutButtonSet();
 // Top left of a message-box button: its row sits two lines above the client's bottom.
-Point boxButtonOrigin(const BoxButtonSpec& button, int clientWidth, int clientHeight,
+Point boxButtonOrigin(const BoxButton& button, int clientWidth, int clientHeight,
                       int lineHeight);
 // The button that has the focus first; one past the buttons in use falls back to the first.
 int defaultButtonIndex(unsigned flags, int buttonCount);

@@ -25,8 +25,8 @@ OwnerWindow::~OwnerWindow() { DestroyWindow(window_); }
 
 RECT OwnerWindow::windowRect() const { return windowRectOf(window_); }
 
-WhenIdle::WhenIdle(std::function<void()> action)
-    : action_(std::move(action)), timer_(SetTimer(nullptr, 0, kTickMilliseconds, tick)) {
+WhenIdle::WhenIdle(std::vector<std::function<void()>> steps)
+    : steps_(std::move(steps)), timer_(SetTimer(nullptr, 0, kTickMilliseconds, tick)) {
     scripts()[timer_] = this;
 }
 
@@ -39,8 +39,9 @@ void CALLBACK WhenIdle::tick(HWND, UINT, UINT_PTR timer, DWORD) {
     auto found = scripts().find(timer);
     if (found == scripts().end()) return;
     WhenIdle& script = *found->second;
-    if (script.ticks_++ == 0) {
-        script.action_();
+    const size_t step = script.ticks_++;
+    if (step < script.steps_.size()) {
+        script.steps_[step]();
         return;
     }
     if (script.ticks_ < kGiveUpTicks || !script.watched_) return;

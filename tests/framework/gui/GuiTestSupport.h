@@ -25,12 +25,14 @@ private:
 };
 
 // Runs `action` from a thread timer once the queue has nothing else to do, which is while
-// a modal Show waits; the action drives the box by posting messages. A box that is still up
-// about five seconds later is closed so that the test fails instead of hanging; stillUp()
-// then says so.
+// a modal Show waits; the action drives the box by posting messages. Several steps run one
+// per tick, each after what the one before caused was handled. A box that is still up about
+// five seconds later is closed so that the test fails instead of hanging; stillUp() then
+// says so.
 class WhenIdle {
 public:
-    explicit WhenIdle(std::function<void()> action);
+    explicit WhenIdle(std::function<void()> action) : WhenIdle(std::vector{std::move(action)}) {}
+    explicit WhenIdle(std::vector<std::function<void()>> steps);
     ~WhenIdle();
     WhenIdle(const WhenIdle&) = delete;
     WhenIdle& operator=(const WhenIdle&) = delete;
@@ -42,7 +44,7 @@ public:
 private:
     static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD);
 
-    std::function<void()> action_;
+    std::vector<std::function<void()>> steps_;
     std::function<HWND()> watched_;
     UINT_PTR timer_;
     int ticks_ = 0;

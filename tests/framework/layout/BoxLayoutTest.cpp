@@ -14,7 +14,7 @@ namespace {
 std::string describe(const BoxButtonSet& set) {
     std::string text;
     for (int i = 0; i < set.count; ++i) {
-        const BoxButtonSpec& b = set.buttons[i];
+        const BoxButton& b = set.buttons[i];
         text += std::string(i ? " " : "") + b.text + "@" + std::to_string(b.xOffset) + "=" +
                 std::to_string(b.result);
     }
