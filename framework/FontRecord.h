@@ -20,8 +20,6 @@ public:
     // Selects the font and its colour into the context; returns the font it replaced.
     HGDIOBJ Apply(HDC context) const;
 
-    HFONT font() const { return font_; }
-
 private:
     HFONT font_ = nullptr;
     COLORREF colour_ = 0;
