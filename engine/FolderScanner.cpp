@@ -39,7 +39,7 @@ int FolderScanner::OnFile(const FindData& item) {
         totalBytes_ += item.sizeLow;
         if (table_.count() < table_.capacity() || table_.grow()) return 0;
     }
-    dialog_.showMessage("Too many files", "Evenkeeper");
+    dialog_.showMessage("Too many files", kMessageCaption);
     return 1;
 }
 

@@ -2,6 +2,9 @@
 
 namespace evenkeeper {
 
+// The caption of every message the program shows.
+constexpr char kMessageCaption[] = "Evenkeeper";
+
 // What the engine and the store call of the main dialog.
 class MainDialogPort {
 public:

@@ -46,7 +46,7 @@ void SyncRun::runSync() {
     logWritten_ = false;
     if (!scannedFoldersAreCurrent()) {
         context_.dialog.showMessage("The folders were changed after the scan.\nScan again.",
-                                    "Evenkeeper");
+                                    kMessageCaption);
         return;
     }
 

@@ -6,13 +6,10 @@
 #include "store/DataFile.h"
 
 namespace evenkeeper {
-namespace {
-constexpr char kCaption[] = "Evenkeeper";
-}
 
 void chooseSettingsFile(StoreContext& context, FileDialog& fileDialog) {
     if (context.session.unsavedChanges) {
-        int answer = context.storeDialog.ask("Save Sync info?", kCaption, kYesNoCancelQuestion);
+        int answer = context.storeDialog.ask("Save Sync info?", kMessageCaption, kYesNoCancelQuestion);
         if (answer == kAnswerCancel) return;
         if (answer == kAnswerYes) saveDataFile(context);
     }
@@ -23,7 +20,7 @@ void chooseSettingsFile(StoreContext& context, FileDialog& fileDialog) {
     context.session.dataFilePath = name;
     if (!loadDataFile(context))
         context.dialog.showMessage((std::string(name) + "\nNot a Evenkeeper data file.").c_str(),
-                                   kCaption);
+                                   kMessageCaption);
 }
 
 }  // namespace evenkeeper

@@ -10,8 +10,6 @@
 namespace evenkeeper {
 namespace {
 
-constexpr char kCaption[] = "Evenkeeper";
-constexpr char kProgramSection[] = "Program Settings";
 constexpr char kMark[] = "Evenkeeper";
 constexpr char kMarkLine[] = "p=Evenkeeper";
 constexpr char kVersionLine[] = "v=1.0";
@@ -134,7 +132,7 @@ void saveDataFile(StoreContext& context) {
 
 void newSyncOperation(StoreContext& context) {
     if (context.store.count() >= maxSyncOperations) {
-        context.dialog.showMessage("Too many sync operations, delete some to continue.", kCaption);
+        context.dialog.showMessage("Too many sync operations, delete some to continue.", kMessageCaption);
         return;
     }
     if (context.store.addFront(SyncOperation())) context.storeDialog.selectOperation(0);

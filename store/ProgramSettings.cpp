@@ -13,7 +13,6 @@ namespace {
 constexpr char kProgramFolder[] = "\\TamrelFreeware\\Evenkeeper\\";
 constexpr char kSettingsFileName[] = "GlobalSettings.ini";
 constexpr char kDataFileName[] = "Evenkeeper.txt";
-constexpr char kProgramSection[] = "Program Settings";
 constexpr std::size_t kBufferSize = 64000;
 constexpr std::size_t kGrowthStep = 32000;
 constexpr int kListBytes = 16;  // four 32-bit values

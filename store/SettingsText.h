@@ -11,6 +11,9 @@ namespace evenkeeper {
 constexpr int kSettingsNameLength = 40;
 constexpr int kSettingsLineLength = 300;
 
+// The section that opens both settings files.
+constexpr char kProgramSection[] = "Program Settings";
+
 // Leading white space, one optional "+" or "-", then decimal digits up to the first
 // non-digit; no digits give 0, and values beyond 32 bits wrap modulo 2^32.
 std::int32_t readSignedInt(const char* text);
