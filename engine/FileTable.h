@@ -27,6 +27,10 @@ public:
     bool grow();
 
     int count() const { return count_; }
+    // Whether entry is one of this table's counted entries.
+    bool holds(const FileEntry* entry) const {
+        return entries_ && entry >= entries_ && entry < entries_ + count_;
+    }
     int capacity() const { return capacity_; }
     FileEntry& at(int index) { return entries_[index]; }
     const FileEntry& at(int index) const { return entries_[index]; }

@@ -1,0 +1,37 @@
+// The listed files: their texts, the popup, opening and deleting one.
+#include "app/MainController.h"
+
+namespace evenkeeper {
+namespace {
+
+constexpr std::uint32_t kYesNoQuestion = 0x24;  // MB_YESNO | MB_ICONQUESTION
+
+}  // namespace
+
+std::string MainController::columnText(const FileEntry& entry, int column) {
+    return rowFiles_.columnText(entry, column);
+}
+
+void MainController::contextMenu(int x, int y) {
+    if (view_.rows().selectedRow() != -1) view_.showFilePopup(x, y);
+}
+
+void MainController::openSelectedFile() {
+    ListRows& rows = view_.rows();
+    int row = rows.selectedRow();
+    if (row == -1) return;
+    view_.openWithShell(rowFiles_.fullPath(*rows.entryAt(row), operation()).c_str());
+}
+
+bool MainController::deleteSelectedFile() {
+    ListRows& rows = view_.rows();
+    int row = rows.selectedRow();
+    if (row == -1) return false;
+    std::string path = rowFiles_.fullPath(*rows.entryAt(row), operation());
+    if (ask(deleteQuestion(path).c_str(), kMessageCaption, kYesNoQuestion) == kAnswerYes &&
+        files_.deleteFile(path.c_str()))
+        rows.deleteRow(row);
+    return false;
+}
+
+}  // namespace evenkeeper

@@ -1,0 +1,53 @@
+#include "app/MainCommands.h"
+
+#include "app/MainController.h"
+#include "resources/ResourceIds.h"
+
+namespace evenkeeper {
+
+// The popup's Cancel and every command not listed do nothing.
+const MainCommand MainController::kCommands[] = {
+    // id                      handler                            marks               during a long step
+    {IDC_TOP_FOLDER,           &MainController::commitTopFolder,  Marks::always,      false},
+    {IDC_BOTTOM_FOLDER,        &MainController::commitBottomFolder, Marks::always,    false},
+    {IDC_LEVELS,               &MainController::commitLevels,     Marks::whenChanged, false},
+    {IDC_BROWSE_TOP,           &MainController::browseTop,        Marks::whenChanged, false},
+    {IDC_BROWSE_BOTTOM,        &MainController::browseBottom,     Marks::whenChanged, false},
+    {IDC_COPY,                 &MainController::chooseCopy,       Marks::always,      false},
+    {IDC_MOVE,                 &MainController::chooseMove,       Marks::always,      false},
+    {IDC_DUPLICATE,            &MainController::chooseDuplicate,  Marks::always,      false},
+    {IDC_DIRECTION,            &MainController::cycleDirection,   Marks::always,      false},
+    {IDM_SHOW_TOP_TO_BOTTOM,   &MainController::showTopToBottom,  Marks::never,       false},
+    {IDM_SHOW_BOTTOM_TO_TOP,   &MainController::showBottomToTop,  Marks::never,       false},
+    {IDM_SHOW_BOTH_WAYS,       &MainController::showBothWays,     Marks::never,       false},
+    {IDC_SCAN,                 &MainController::scan,             Marks::never,       false},
+    {IDC_MIDDLE,               &MainController::runPlan,          Marks::never,       false},
+    {IDM_VIEW_TOP,             &MainController::viewTop,          Marks::never,       false},
+    {IDM_VIEW_BOTTOM,          &MainController::viewBottom,       Marks::never,       false},
+    {IDM_DELETE_FILE,          &MainController::deleteSelectedFile, Marks::never,     false},
+    {IDM_CHOOSE_FILE,          &MainController::chooseDataFile,   Marks::never,       false},
+    {IDM_NEW_SYNC,             &MainController::newOperation,     Marks::never,       false},
+    // Exit waits for a long step to end.
+    {IDM_EXIT,                 &MainController::exitProgram,      Marks::never,       true},
+};
+
+void MainController::command(int id) {
+    const MainCommand* found = nullptr;
+    for (const MainCommand& entry : kCommands)
+        if (entry.id == id) found = &entry;
+    if (!found || (busy() && !found->duringLongStep)) return;
+    bool changed = (this->*found->run)();
+    if (found->marks == Marks::always || (found->marks == Marks::whenChanged && changed))
+        session_.unsavedChanges = true;
+    // An exit asked for during a long step runs once the step and its command are done.
+    if (exitRequested_ && !busy()) exitProgram();
+}
+
+void MainController::menuOpening() {
+    constexpr int kFirstMenuCommand = 40000;
+    for (const MainCommand& entry : kCommands)
+        if (entry.id >= kFirstMenuCommand) view_.enableMenuItem(entry.id, !busy() || entry.duringLongStep);
+    view_.enableMenuItem(IDM_SHOW_BOTH_WAYS, !busy() && operation().operation != kDuplicate);
+}
+
+}  // namespace evenkeeper

@@ -1,0 +1,157 @@
+#include "app/MainController.h"
+
+#include "app/MainLayout.h"
+#include "app/OperationRules.h"
+#include "store/ChooseSettingsFile.h"
+#include "store/DataFile.h"
+
+namespace evenkeeper {
+namespace {
+
+constexpr char kLogFileName[] = "EvenkeeperLog.txt";
+constexpr std::uint32_t kNotice = 0x30;  // MB_OK | MB_ICONEXCLAMATION
+
+std::string logFilePath(FileSystem& files) {
+    char folder[kMaxPath];
+    if (!files.tempFolder(folder, sizeof folder)) return std::string("\\") + kLogFileName;
+    return folder + std::string(kLogFileName);
+}
+
+}  // namespace
+
+MainController::MainController(MainView& view, const MainServices& services)
+    : view_(view),
+      top_(services.top),
+      bottom_(services.bottom),
+      files_(services.files),
+      pump_(services.pump),
+      clock_(services.clock),
+      userFolders_(services.userFolders),
+      fileDialog_(services.fileDialog),
+      store_{services.store, session_, *this, *this, services.files, services.compare},
+      finder_(syncContext(), services.compare),
+      rowFiles_(services.top, services.bottom, services.clock) {}
+
+SyncContext MainController::syncContext() {
+    return {top_, bottom_, session_, *this, view_.progress(), view_.rows(), pump_};
+}
+
+MainController::LongStep::LongStep(MainController& controller) : controller_(controller) {
+    if (controller_.longSteps_++ == 0) controller_.view_.enableInputs(false);
+}
+
+MainController::LongStep::~LongStep() {
+    if (--controller_.longSteps_ == 0) controller_.view_.enableInputs(true);
+}
+
+// The order matters: the program settings supply the column widths before the columns are
+// made, and the layout runs before the stored placement is applied.
+int MainController::setUp() {
+    view_.createStatusBar();
+    frame_ = view_.measureFrame();
+    view_.setProgramIcon();
+    view_.attachControls();
+    loadProgramSettings(store_, settings_, userFolders_);
+    view_.insertColumns(settings_.columnWidths);
+    view_.loadMenus();
+    view_.createImageList();
+    view_.setCaption(kMessageCaption);
+    layOut();
+    restoreWindowPlacement(settings_.windowPlacement, view_);
+    enableMiddleButton(false);
+    session_.scanValid = false;
+    session_.logFilePath = logFilePath(files_);
+    return 0;
+}
+
+void MainController::sizeChanged() { layOut(); }
+
+void MainController::layOut() {
+    MainLayout layout = layOutMain(view_.clientSize(), frame_);
+    view_.moveStatusAndList(layout.statusBar, layout.list);
+}
+
+void MainController::saveSettings() {
+    saveProgramSettings(store_, settings_, view_);
+    saveDataFile(store_);
+}
+
+bool MainController::exitProgram() {
+    // Saving, deleting the log or ending the dialog under a running step would pull the
+    // ground from under it; the command that runs the step exits when it is done.
+    if (busy()) {
+        exitRequested_ = true;
+        return false;
+    }
+    exitRequested_ = false;
+    saveSettings();
+    files_.deleteFile(session_.logFilePath.c_str());
+    view_.endDialog(0);
+    return false;
+}
+
+// The process ends after this without the Exit command, so what Exit would save is saved
+// now.
+void MainController::sessionEnding() { saveSettings(); }
+
+void MainController::selectOperation(int position) {
+    view_.rows().clearRows();
+    enableMiddleButton(false);
+    session_.scanValid = false;
+    SyncOperation* record = store_.store.at(position);
+    if (!record) {
+        record = store_.store.at(0);
+        position = 0;
+    }
+    session_.currentOperation = record;
+    session_.index = position;
+    showOperation();
+}
+
+void MainController::showOperation() {
+    const SyncOperation& shown = operation();
+    view_.setFieldText(Field::topFolder, shown.topFolder);
+    view_.setFieldText(Field::bottomFolder, shown.bottomFolder);
+    view_.checkOperation(shown.operation);
+    view_.setFieldText(Field::levels, std::to_string(shown.levels).c_str());
+    showDirectionIcon();
+    setOperation(shown.operation);
+}
+
+void MainController::setOperation(int operation) {
+    session_.currentOperation->operation = operation;
+    view_.setMiddleLabel(operationName(operation));
+}
+
+void MainController::setStatusText(const char* text) { view_.setStatusText(text); }
+
+void MainController::showMessage(const char* text, const char* caption) {
+    view_.messageBox(text, caption, kNotice);
+}
+
+void MainController::enableMiddleButton(bool enable) {
+    middleEnabled_ = enable;
+    view_.enableMiddleButton(enable);
+}
+
+void MainController::openWithShell(const char* path) { view_.openWithShell(path); }
+
+void MainController::showDirectionIcon() { view_.setDirectionIcon(operation().direction); }
+
+int MainController::ask(const char* text, const char* caption, std::uint32_t flags) {
+    return view_.messageBox(text, caption, flags);
+}
+
+WindowHandle MainController::window() { return view_.window(); }
+
+bool MainController::chooseDataFile() {
+    chooseSettingsFile(store_, fileDialog_);
+    return false;
+}
+
+bool MainController::newOperation() {
+    newSyncOperation(store_);
+    return false;
+}
+
+}  // namespace evenkeeper

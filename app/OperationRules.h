@@ -1,0 +1,12 @@
+#pragma once
+// The operation and direction rules of the main dialog's buttons.
+
+namespace evenkeeper {
+
+// "Copy", "Move" or "Duplicate": the middle button's label.
+const char* operationName(int operation);
+// The direction after the direction button: Copy and Move go through all three directions,
+// Duplicate only through the two one-way ones.
+int nextDirection(int operation, int direction);
+
+}  // namespace evenkeeper

@@ -1,0 +1,53 @@
+#include "app/RowFiles.h"
+
+#include <cstdio>
+
+#include "engine/NumberText.h"
+#include "engine/PathHelpers.h"
+
+namespace evenkeeper {
+
+const FolderScanner& RowFiles::scannerOf(const FileEntry& entry) const {
+    return top_.table().holds(&entry) ? top_ : bottom_;
+}
+
+std::string RowFiles::columnText(const FileEntry& entry, int column) const {
+    switch (column) {
+        case kColumnSize: {
+            char text[32];
+            std::snprintf(text, sizeof text, "%u", unsigned(entry.size));
+            groupThousands(text);
+            return text;
+        }
+        case kColumnModified: {
+            char date[kDateTextSize];
+            char time[kTimeTextSize];
+            formatFileTime(clock_, entry.lastWrite, date, time);
+            return std::string(date) + " " + time;
+        }
+        case kColumnPath: {
+            const char* folder = scannerOf(entry).folders().folderAt(entry.folder);
+            return folder ? folder : "";
+        }
+        default: return {};
+    }
+}
+
+std::string RowFiles::fullPath(const FileEntry& entry, const SyncOperation& operation) const {
+    const FolderScanner& scanner = scannerOf(entry);
+    const char* root = &scanner == &top_ ? operation.topFolder : operation.bottomFolder;
+    const char* folder = scanner.folders().folderAt(entry.folder);
+    return std::string(root) + (folder ? folder : "") + entry.name;
+}
+
+std::string deleteQuestion(const std::string& path) {
+    constexpr std::size_t kLineLength = 80;
+    std::string question;
+    for (std::size_t at = 0; at < path.size(); ++at) {
+        question += path[at];
+        if ((at + 1) % kLineLength == 0) question += '\n';
+    }
+    return question + "\nDelete this file?";
+}
+
+}  // namespace evenkeeper
