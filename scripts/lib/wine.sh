@@ -23,7 +23,12 @@ wine32_runs() {
 # virtual desktop shared by every process of the prefix (frames, captions, fast closing).
 wine_prefix() (
   local prefix=$1 arch=$2
-  [ -f "$prefix/system.reg" ] && [ -f "$prefix/.evenkeeper-ready" ] && exit 0
+  # Wine's own fonts (package fonts-wine), so that every text looks as it does on Windows;
+  # copied again whenever they are missing, as in a prefix made before they were installed.
+  if [ -f "$prefix/system.reg" ] && [ -f "$prefix/.evenkeeper-ready" ]; then
+    [ -f "$prefix/drive_c/windows/Fonts/tahoma.ttf" ] || cp /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
+    exit 0
+  fi
   mkdir -p "$3"
   wine_env "$@"
   wine_run "$arch" wineboot -i || exit 1

@@ -1,0 +1,45 @@
+#include "app/win32/Program.h"
+
+#include <commctrl.h>
+
+#include "framework/ModuleInstance.h"
+#include "platform/Clock.h"
+#include "platform/DirectorySearch.h"
+#include "platform/FileSystem.h"
+#include "platform/MessagePump.h"
+#include "platform/UserFolders.h"
+#include "resources/ResourceIds.h"
+#include "store/ChooseSettingsFile.h"
+
+namespace evenkeeper {
+namespace {
+
+ScannerServices scannerServices(MainDialogPort& dialog) {
+    return {systemDirectorySearch(), systemTextCompare(), dialog, systemMessagePump()};
+}
+
+}  // namespace
+
+// The main dialog comes first; it keeps references to the objects built after it and uses
+// them only once it runs.
+Program::Program()
+    : mainDialog_(services(), progress_, messageBox_),
+      top_(scannerServices(mainDialog_.controller())),
+      bottom_(scannerServices(mainDialog_.controller())),
+      fileDialog_(kDataFileFilter, kDataFileFilterIndex, kDataFileExtension) {}
+
+MainServices Program::services() {
+    return {top_, bottom_, store_, systemFileSystem(), systemTextCompare(), systemMessagePump(),
+            systemClock(), systemUserFolders(), fileDialog_};
+}
+
+int Program::run(HINSTANCE instance) {
+    setModuleInstance(instance);
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&classes);
+    INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, DialogRouter,
+                                     reinterpret_cast<LPARAM>(&mainDialog_));
+    return result != 0 && result != -1 ? 1 : 0;
+}
+
+}  // namespace evenkeeper

@@ -1,0 +1,33 @@
+#pragma once
+// The objects that live for the whole run, built before the entry runs and destroyed after
+// it returns, in reverse order.
+#include "app/win32/MainDialog.h"
+#include "engine/FolderScanner.h"
+#include "framework/MessageBoxWindow.h"
+#include "framework/ProgressWindow.h"
+#include "platform/win32/Win32FileDialog.h"
+#include "store/SyncStore.h"
+
+namespace evenkeeper {
+
+class Program {
+public:
+    Program();
+
+    // Runs the main dialog; the process's exit code: 1 when the dialog ended with a nonzero
+    // result, else 0, also when it could not be opened.
+    int run(HINSTANCE instance);
+
+private:
+    MainServices services();
+
+    MainDialog mainDialog_;
+    FolderScanner top_;
+    FolderScanner bottom_;
+    SyncStore store_;
+    MessageBoxWindow messageBox_;
+    ProgressWindow progress_;
+    Win32FileDialog fileDialog_;
+};
+
+}  // namespace evenkeeper
