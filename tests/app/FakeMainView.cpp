@@ -68,6 +68,7 @@ void FakeMainView::setMiddleLabel(const char* text) {
 
 void FakeMainView::enableMiddleButton(bool enable) {
     calls.push_back(std::string("middle ") + onOff(enable));
+    middleEnabled = enable;
 }
 
 void FakeMainView::setDirectionIcon(int direction) {

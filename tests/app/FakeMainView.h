@@ -36,6 +36,7 @@ public:
     std::vector<std::string> calls;
     std::map<Field, std::string> fields;
     std::map<int, bool> menuItems;
+    bool middleEnabled = false;
     Field focused = Field::none;
     std::deque<int> answers;  // message box answers; OK (1) once they run out
     bool browsePicks = false;
