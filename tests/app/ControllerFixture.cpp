@@ -8,8 +8,8 @@
 namespace evenkeeper::test {
 
 bool TreeFileSystem::tempFolder(char* buffer, int size) {
-    if (int(temp_.size()) >= size) return false;
-    std::strcpy(buffer, temp_.c_str());
+    if (temp.empty() || int(temp.size()) >= size) return false;
+    std::strcpy(buffer, temp.c_str());
     return true;
 }
 

@@ -20,13 +20,10 @@ using Lines = std::vector<std::string>;
 
 // The temporary folder lies in the test's tree, so that a run's log and its deletion at exit
 // stay there.
-class TreeFileSystem : public FaultyFileSystem {
-public:
-    explicit TreeFileSystem(std::string temp) : FaultyFileSystem(systemFileSystem()), temp_(std::move(temp)) {}
+struct TreeFileSystem : FaultyFileSystem {
+    explicit TreeFileSystem(std::string temp) : FaultyFileSystem(systemFileSystem()), temp(std::move(temp)) {}
     bool tempFolder(char* buffer, int size) override;
-
-private:
-    std::string temp_;
+    std::string temp;  // empty: the system has none
 };
 
 // Runs `once` at its next pump, as if the user sent commands in the middle of a long step.

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "store/StoreFakes.h"
 #include "app/MainView.h"
+#include "store/StoreFakes.h"
 
 namespace evenkeeper::test {
 
@@ -47,13 +47,22 @@ public:
     SelectableRows rowList;
     RecordingProgress progressPanel;
 
+    // The calls recorded so far, which are forgotten.
+    std::vector<std::string> take();
+
     void columnWidths(std::int32_t widths[4]) override { placement.columnWidths(widths); }
     void getWindowPlacement(WindowPlacement& out) override { placement.getWindowPlacement(out); }
-    void setWindowPlacement(const WindowPlacement& in) override;
+    void setWindowPlacement(const WindowPlacement& in) override {
+        calls.push_back("placement");
+        placement.setWindowPlacement(in);
+    }
     ScreenMetrics screenMetrics() override { return placement.screenMetrics(); }
 
     void createStatusBar() override { calls.push_back("status bar"); }
-    FrameMetrics measureFrame() override;
+    FrameMetrics measureFrame() override {
+        calls.push_back("measure");
+        return frame;
+    }
     void setProgramIcon() override { calls.push_back("program icon"); }
     void attachControls() override { calls.push_back("attach"); }
     void insertColumns(const std::int32_t widths[4]) override;
@@ -63,26 +72,33 @@ public:
     Size clientSize() override { return client; }
     void moveStatusAndList(const Rect& status, const Rect& list) override;
     void setFieldText(Field field, const char* text) override;
-    std::string fieldText(Field field, int maxLength) override;
+    std::string fieldText(Field field, int maxLength) override {
+        return fields[field].substr(0, std::size_t(maxLength));
+    }
     Field focusedField() override { return focused; }
-    void checkOperation(int operation) override;
-    void setMiddleLabel(const char* text) override;
-    void enableMiddleButton(bool enable) override;
-    void setDirectionIcon(int direction) override;
-    void setStatusText(const char* text) override;
-    void enableInputs(bool enable) override;
-    void enableMenuItem(int command, bool enable) override;
+    void checkOperation(int operation) override { calls.push_back("check " + std::to_string(operation)); }
+    void setMiddleLabel(const char* text) override { calls.push_back(std::string("middle label ") + text); }
+    void enableMiddleButton(bool enable) override {
+        calls.push_back(enable ? "middle on" : "middle off");
+        middleEnabled = enable;
+    }
+    void setDirectionIcon(int direction) override { calls.push_back("icon " + std::to_string(direction)); }
+    void setStatusText(const char* text) override { calls.push_back(std::string("status ") + text); }
+    void enableInputs(bool enable) override { calls.push_back(enable ? "inputs on" : "inputs off"); }
+    void enableMenuItem(int command, bool enable) override {
+        calls.push_back("menu " + std::to_string(command) + (enable ? " on" : " off"));
+        menuItems[command] = enable;
+    }
     int messageBox(const char* text, const char* caption, std::uint32_t flags) override;
     bool browseFolder(const char* title, std::string& folder) override;
-    void openWithShell(const char* path) override;
-    void showFilePopup(int x, int y) override;
-    void endDialog(int result) override;
+    void openWithShell(const char* path) override { calls.push_back(std::string("open ") + path); }
+    void showFilePopup(int x, int y) override {
+        calls.push_back("popup " + std::to_string(x) + " " + std::to_string(y));
+    }
+    void endDialog(int result) override { calls.push_back("end " + std::to_string(result)); }
     WindowHandle window() override { return kOwner; }
     ListRows& rows() override { return rowList; }
     ProgressPort& progress() override { return progressPanel; }
-
-    // The calls recorded so far, which are forgotten.
-    std::vector<std::string> take();
 };
 
 }  // namespace evenkeeper::test

@@ -17,6 +17,16 @@ bool has(const Lines& calls, const std::string& call) {
     return std::find(calls.begin(), calls.end(), call) != calls.end();
 }
 
+// The directions after each of so many presses of the direction button.
+std::string pressDirection(ControllerFixture& f, int presses) {
+    std::string directions;
+    for (int i = 0; i < presses; ++i) {
+        f.controller.command(IDC_DIRECTION);
+        directions += std::to_string(f.operation().direction);
+    }
+    return directions;
+}
+
 TEST(MainFields, LevelsFieldIsCheckedAndMarksOnlyAChange) {
     struct Case {
         int stored;
@@ -83,30 +93,19 @@ TEST(MainFields, DirectionCyclesAndTheViewMenuDoesNotMark) {
     EXPECT_EQ(f.view.take(), (Lines{"icon 2", "icon 0"}));
     EXPECT_FALSE(f.controller.session().unsavedChanges);
 
-    std::string directions;
-    for (int i = 0; i < 4; ++i) {
-        f.controller.command(IDC_DIRECTION);
-        directions += std::to_string(f.operation().direction);
-    }
-    EXPECT_EQ(directions, "1201");
+    EXPECT_EQ(pressDirection(f, 4), "1201");
     EXPECT_TRUE(f.controller.session().unsavedChanges);
     f.controller.command(IDC_DIRECTION);
     f.view.take();
     // Duplicate has no both-ways plan.
     f.controller.command(IDC_DUPLICATE);
     EXPECT_EQ(f.view.take(), (Lines{"check 2", "middle label Duplicate", "icon 0"}));
-    EXPECT_EQ(f.operation().direction, kTopToBottom);
     f.controller.menuOpening();
     EXPECT_FALSE(f.view.menuItems[IDM_SHOW_BOTH_WAYS]);
     f.view.take();
     f.controller.command(IDM_SHOW_BOTH_WAYS);
     EXPECT_EQ(f.view.take(), Lines{});
-    directions.clear();
-    for (int i = 0; i < 3; ++i) {
-        f.controller.command(IDC_DIRECTION);
-        directions += std::to_string(f.operation().direction);
-    }
-    EXPECT_EQ(directions, "101");
+    EXPECT_EQ(pressDirection(f, 3), "101");
     f.controller.command(IDC_COPY);
     f.controller.menuOpening();
     EXPECT_TRUE(f.view.menuItems[IDM_SHOW_BOTH_WAYS]);

@@ -18,10 +18,8 @@ TEST(MainScan, AMissingFolderIsNamedAndNothingIsScanned) {
         const char* named;
     };
     const Case cases[] = {
-        {"gone\\", "bottom\\", "gone\\"},
-        {"gone\\", "lost\\", "gone\\"},
-        {"top\\", "lost\\", "lost\\"},
-        {"", "bottom\\", ""},
+        {"gone\\", "bottom\\", "gone\\"}, {"gone\\", "lost\\", "gone\\"},
+        {"top\\", "lost\\", "lost\\"},    {"", "bottom\\", ""},
     };
     for (const Case& c : cases) {
         ControllerFixture f;
@@ -46,18 +44,13 @@ TEST(MainScan, FoldersThatLieInOneAnotherWithinTheLevelsAreRefused) {
         bool refused;
     };
     const Case cases[] = {
-        {"x\\", "x\\", 0, true},
-        {"x\\sub\\..\\", "x\\", 0, true},
-        {"x\\", "x\\sub\\", 16, true},
-        {"x\\", "x\\sub\\", 0, false},
-        {"x\\sub\\deep\\", "x\\", 1, false},
-        {"x\\sub\\deep\\", "x\\", 2, true},
-        {"x\\", "xy\\", 16, false},
+        {"x\\", "x\\", 0, true},          {"x\\sub\\..\\", "x\\", 0, true},
+        {"x\\", "x\\sub\\", 16, true},  {"x\\", "x\\sub\\", 0, false},
+        {"x\\sub\\deep\\", "x\\", 1, false}, {"x\\sub\\deep\\", "x\\", 2, true},
     };
     for (const Case& c : cases) {
         ControllerFixture f;
         f.tree.folder("x\\sub\\deep");
-        f.tree.folder("xy");
         f.storeOperation(c.top, c.bottom, kCopy, kTopToBottom, c.levels);
         f.start();
         f.view.take();
@@ -82,9 +75,6 @@ TEST(MainScan, PlanIsRecomputedFromTheSameScanAndCarriedOutByTheMiddleButton) {
     f.storeOperation("top\\", "bottom\\");
     f.start();
     f.view.take();
-    f.controller.command(IDC_MIDDLE);
-    EXPECT_EQ(f.view.take(), Lines{});
-
     f.controller.command(IDC_SCAN);
     EXPECT_EQ(f.rows(), (Lines{"0 a.txt", "0 b.mp3"}));
     EXPECT_TRUE(f.controller.session().scanValid);
@@ -95,6 +85,10 @@ TEST(MainScan, PlanIsRecomputedFromTheSameScanAndCarriedOutByTheMiddleButton) {
     Lines calls = f.view.take();
     EXPECT_EQ(calls.front(), "inputs off");
     EXPECT_EQ(calls.back(), "inputs on");
+    // The same folder, typed without its backslash, keeps the plan.
+    f.commit(Field::topFolder, f.tree.path("top"));
+    EXPECT_EQ(f.rows(), (Lines{"0 a.txt", "0 b.mp3"}));
+    EXPECT_TRUE(f.view.middleEnabled);
 
     // Only the tables of the scan are compared: a file made since is not planned.
     f.tree.file("top\\late.txt", "late", kBaseTime);
@@ -120,7 +114,7 @@ TEST(MainScan, PlanIsRecomputedFromTheSameScanAndCarriedOutByTheMiddleButton) {
     EXPECT_EQ(f.view.take(), Lines{});
 }
 
-TEST(MainScan, EnterScansTheFolderTheFocusedFieldShows) {
+TEST(MainScan, EnterScansWhatTheFieldShowsAndAnotherFolderOrAFailedScanDropsThePlan) {
     ControllerFixture f;
     f.tree.file("top\\a.txt", "alpha", kBaseTime);
     f.tree.file("other\\n.txt", "new", kBaseTime);
@@ -131,9 +125,25 @@ TEST(MainScan, EnterScansTheFolderTheFocusedFieldShows) {
     f.view.focused = Field::topFolder;
     f.controller.command(IDC_SCAN);
     EXPECT_EQ(f.operation().topFolder, f.tree.path("other\\"));
-    EXPECT_EQ(f.top.root(), f.tree.path("other\\"));
     EXPECT_EQ(f.rows(), Lines{"0 n.txt"});
     EXPECT_TRUE(f.controller.session().unsavedChanges);
+
+    f.view.focused = Field::none;
+    f.commit(Field::bottomFolder, f.tree.path("top"));
+    EXPECT_TRUE(f.rows().empty());
+    EXPECT_FALSE(f.view.middleEnabled);
+    EXPECT_FALSE(f.controller.session().scanValid);
+
+    f.controller.command(IDC_SCAN);
+    ASSERT_EQ(f.rows(), Lines{"0 n.txt"});
+    // A quit message that waits stops the scan half-way.
+    f.view.progressPanel.calls.clear();
+    f.pump.quitAt = f.pump.calls + 1;
+    f.controller.command(IDC_SCAN);
+    EXPECT_EQ(f.view.progressPanel.calls, (Lines{"colours 0 ee687b", "show Scanning folders...", "close"}));
+    EXPECT_TRUE(f.rows().empty());
+    EXPECT_FALSE(f.view.middleEnabled);
+    EXPECT_FALSE(f.controller.session().scanValid);
 }
 
 }  // namespace

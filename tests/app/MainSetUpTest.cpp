@@ -31,6 +31,11 @@ TEST(MainSetUp, StoredWidthsBeforeTheColumnsLayoutBeforeThePlacementThenNoPlan) 
     f.view.client = {300, 200};
     f.controller.sizeChanged();
     EXPECT_EQ(f.view.take(), Lines{"layout 0,180,300,200 0,90,292,176"});
+
+    ControllerFixture noTemp;
+    noTemp.files.temp.clear();
+    noTemp.start();
+    EXPECT_EQ(noTemp.controller.session().logFilePath, "\\EvenkeeperLog.txt");
 }
 
 TEST(MainExit, SavesSettingsAndOnlyAChangedDataFileDeletesTheLogAndEnds) {
