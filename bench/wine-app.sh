@@ -4,7 +4,7 @@
 # folder. For each size, in one run: the time of Scan until the plan is listed and the time of
 # the run, for both, and their ratios. The source trees are made once and kept in the prefix.
 # Needs the Windows build and prefix of scripts/test. Usage: bench/wine-app.sh [BUILD]
-set -euo pipefail
+set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build}
 arch=win64
