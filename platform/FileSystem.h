@@ -22,6 +22,13 @@ struct FileState {
 
 enum class CreateResult { created, alreadyExists, failed };
 
+enum class ReplaceResult {
+    replaced,     // the file now holds the new content and keeps its own properties
+    refused,      // nothing changed: the file may not be written, or the move failed
+    onlyInPlace,  // nothing changed: a new file in its place would change what it is (its
+                  // owner, its other names), so only writing into the file itself keeps it
+};
+
 using FileHandle = void*;
 
 class FileSystem {
@@ -45,12 +52,16 @@ public:
 
     // A file created (or emptied) for writing, shared with nobody; null on failure.
     virtual FileHandle createFile(const char* path) = 0;
+    // A file for writing, shared with nobody, that did not exist before; file is set only
+    // when created.
+    virtual CreateResult createNewFile(const char* path, FileHandle& file) = 0;
     virtual bool writeFile(FileHandle file, const void* data, std::uint32_t size) = 0;
     virtual void closeFile(FileHandle file) = 0;
     // The whole content of an existing file opened without sharing.
     virtual bool readWholeFile(const char* path, std::string& content) = 0;
-    // Moves from over to, replacing it in one step.
-    virtual bool replaceFile(const char* from, const char* to) = 0;
+    // Moves from over to in one step. An existing to is replaced only when this process may
+    // write it, and the new content keeps its attributes (POSIX: its mode and owner).
+    virtual ReplaceResult replaceFile(const char* from, const char* to) = 0;
 
     // The system's message text for an error code; empty when it has none.
     virtual std::string errorText(std::uint32_t error) = 0;

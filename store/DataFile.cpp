@@ -87,7 +87,9 @@ bool loadDataFile(StoreContext& context) {
     session.currentOperation = nullptr;
     session.dataFileRejected = false;
     SettingsReader reader(context.files, context.compare, kSettingsNameLength, kSettingsLineLength);
-    if (!session.dataFilePath.empty() && reader.load(session.dataFilePath.c_str())) {
+    // An empty file holds nothing to lose: it is taken for a new data file.
+    if (!session.dataFilePath.empty() && reader.load(session.dataFilePath.c_str()) &&
+        reader.length() > 0) {
         if (!isDataFile(reader)) {
             session.dataFileRejected = true;
             newSyncOperation(context);

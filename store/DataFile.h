@@ -17,9 +17,9 @@
 namespace evenkeeper {
 
 // Replaces the store's operations with those of the data file and selects the stored
-// current one. A missing or unreadable file gives one blank operation. False when the file
-// is not a data file: the store then holds one blank operation and the file is never
-// written, so that a file chosen by mistake survives.
+// current one. A missing, unreadable or empty file gives one blank operation. False when
+// the file is not a data file: the store then holds one blank operation and the file is
+// never written, so that a file chosen by mistake survives.
 bool loadDataFile(StoreContext& context);
 // Writes the store to the data file when the session has unsaved changes.
 void saveDataFile(StoreContext& context);

@@ -38,6 +38,8 @@ public:
     // out is empty and the result false, and the position has moved past that header.
     bool nextLine(char* out, int size);
     void release();
+    // The number of characters loaded.
+    std::size_t length() const { return text_.size(); }
 
 private:
     static constexpr std::size_t kNone = std::string::npos;

@@ -6,12 +6,16 @@
 #include <cstring>
 #include <string>
 
+#include "engine/PathHelpers.h"
 #include "platform/DirectorySearch.h"
 
 namespace evenkeeper {
 namespace {
 constexpr char kLineEnd[] = "\r\n";
-constexpr char kTemporarySuffix[] = ".tmp";
+// 11 characters: room for it in any folder that the narrow Win32 calls can make (at most 248
+// characters with the final "\").
+constexpr char kTemporaryName[] = "~evk%03X.tmp";
+constexpr unsigned kTemporaryTries = 64;
 }  // namespace
 
 SettingsWriter::SettingsWriter(FileSystem& files, int nameLength, int lineLength,
@@ -110,16 +114,44 @@ void SettingsWriter::addBytes(const char* key, const std::uint8_t* bytes, int co
 }
 
 bool SettingsWriter::writeTo(const char* path) {
-    if (!text_ || failed_ || !*path) return false;
-    std::string temporary = std::string(path) + kTemporarySuffix;
-    if (temporary.size() >= std::size_t(kMaxPath)) return false;
-    FileHandle file = files_.createFile(temporary.c_str());
-    if (!file) return false;
+    std::size_t length = std::strlen(path);
+    if (!text_ || failed_ || length == 0 || length >= std::size_t(kMaxPath)) return false;
+    std::string temporary;
+    FileHandle file = createTemporaryBeside(path, temporary);
+    if (!file) return writeInPlace(path);
+    ReplaceResult result = writeAndClose(file) ? files_.replaceFile(temporary.c_str(), path)
+                                               : ReplaceResult::refused;
+    if (result == ReplaceResult::replaced) return true;
+    files_.deleteFile(temporary.c_str());
+    return result == ReplaceResult::onlyInPlace && writeInPlace(path);
+}
+
+// Made new under a name of its own, so that no file of the user's is ever taken for it.
+FileHandle SettingsWriter::createTemporaryBeside(const char* path, std::string& temporary) {
+    char folder[kMaxPath];
+    std::strcpy(folder, path);
+    cutToFolder(folder);
+    for (unsigned number = 0; number < kTemporaryTries; ++number) {
+        char name[16];
+        std::snprintf(name, sizeof name, kTemporaryName, number);
+        temporary = std::string(folder) + name;
+        if (temporary.size() >= std::size_t(kMaxPath)) return nullptr;
+        FileHandle file = nullptr;
+        CreateResult result = files_.createNewFile(temporary.c_str(), file);
+        if (result != CreateResult::alreadyExists) return file;
+    }
+    return nullptr;
+}
+
+bool SettingsWriter::writeInPlace(const char* path) {
+    FileHandle file = files_.createFile(path);
+    return file && writeAndClose(file);
+}
+
+bool SettingsWriter::writeAndClose(FileHandle file) {
     bool written = files_.writeFile(file, text_, std::uint32_t(length_));
     files_.closeFile(file);
-    if (written && files_.replaceFile(temporary.c_str(), path)) return true;
-    files_.deleteFile(temporary.c_str());
-    return false;
+    return written;
 }
 
 }  // namespace evenkeeper

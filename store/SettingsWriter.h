@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 
 #include "engine/Reallocate.h"
 #include "platform/FileSystem.h"
@@ -38,14 +39,20 @@ public:
     const char* text() const { return text_; }
     std::size_t length() const { return length_; }
 
-    // Writes the text to a temporary file beside path ("path.tmp") and moves it over path.
-    // False, with path untouched, when any step fails or the text is incomplete.
+    // Writes the text to a new temporary file beside path and moves it over path, which
+    // keeps its attributes. False, with path untouched, when the text is incomplete, path
+    // is longer than 259 characters, path may not be written, or a step fails. Where no
+    // temporary file can be made, or none can take path's place, path is written in place.
     bool writeTo(const char* path);
     void release();
 
 private:
     void append(const char* text, std::size_t length);
     void addKeyLine(const char* key, const char* value);
+    // Null, with no file made, when no name fits or the folder takes no new file.
+    FileHandle createTemporaryBeside(const char* path, std::string& temporary);
+    bool writeInPlace(const char* path);
+    bool writeAndClose(FileHandle file);
 
     FileSystem& files_;
     std::size_t nameLength_;

@@ -49,6 +49,12 @@ bool copyData(int in, int out) {
 }
 
 int toFd(FileHandle file) { return int(reinterpret_cast<std::intptr_t>(file)) - 1; }
+FileHandle toHandle(int fd) { return reinterpret_cast<FileHandle>(std::intptr_t(fd) + 1); }
+
+bool ownedAs(const std::string& path, const struct stat& old) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && info.st_uid == old.st_uid && info.st_gid == old.st_gid;
+}
 
 class PosixFileSystem : public FileSystem {
 public:
@@ -136,7 +142,13 @@ public:
 
     FileHandle createFile(const char* path) override {
         int fd = open(posixPath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        return fd < 0 ? nullptr : reinterpret_cast<FileHandle>(std::intptr_t(fd) + 1);
+        return fd < 0 ? nullptr : toHandle(fd);
+    }
+    CreateResult createNewFile(const char* path, FileHandle& file) override {
+        int fd = open(posixPath(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) return errno == EEXIST ? CreateResult::alreadyExists : CreateResult::failed;
+        file = toHandle(fd);
+        return CreateResult::created;
     }
     bool writeFile(FileHandle file, const void* data, std::uint32_t size) override {
         const char* bytes = static_cast<const char*>(data);
@@ -159,8 +171,27 @@ public:
         close(fd);
         return got == 0;
     }
-    bool replaceFile(const char* from, const char* to) override {
-        return rename(posixPath(from).c_str(), posixPath(to).c_str()) == 0;
+
+    // rename alone would replace a file without write permission and give the new content
+    // the mode, owner and links of a new file.
+    ReplaceResult replaceFile(const char* from, const char* to) override {
+        std::string source = posixPath(from), target = posixPath(to);
+        struct stat old;
+        if (lstat(target.c_str(), &old) != 0) {
+            if (errno != ENOENT) return ReplaceResult::refused;
+        } else if (S_ISLNK(old.st_mode) || (S_ISREG(old.st_mode) && old.st_nlink > 1)) {
+            return ReplaceResult::onlyInPlace;
+        } else if (!S_ISREG(old.st_mode) ||
+                   faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+            return ReplaceResult::refused;
+        } else if (!ownedAs(source, old) && chown(source.c_str(), old.st_uid, old.st_gid) != 0) {
+            return ReplaceResult::onlyInPlace;
+        } else if (chmod(source.c_str(), old.st_mode & 07777) != 0) {
+            return ReplaceResult::refused;
+        }
+        if (rename(source.c_str(), target.c_str()) == 0) return ReplaceResult::replaced;
+        chmod(source.c_str(), 0600);  // deleteFile would refuse it without write permission
+        return ReplaceResult::refused;
     }
 
     std::string errorText(std::uint32_t error) override { return std::strerror(int(error)); }

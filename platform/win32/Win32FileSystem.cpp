@@ -5,6 +5,10 @@
 namespace evenkeeper {
 namespace {
 
+// What a file is besides its content, which a file that replaces it takes over.
+constexpr DWORD kOwnAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
+                                 FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
 std::uint64_t fileTimeValue(const FILETIME& time) {
     return (std::uint64_t(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
@@ -53,6 +57,18 @@ public:
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         return file == INVALID_HANDLE_VALUE ? nullptr : file;
     }
+    CreateResult createNewFile(const char* path, FileHandle& file) override {
+        HANDLE made = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (made == INVALID_HANDLE_VALUE) {
+            DWORD error = GetLastError();
+            return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS
+                       ? CreateResult::alreadyExists
+                       : CreateResult::failed;
+        }
+        file = made;
+        return CreateResult::created;
+    }
     bool writeFile(FileHandle file, const void* data, std::uint32_t size) override {
         DWORD written = 0;
         return WriteFile(static_cast<HANDLE>(file), data, size, &written, nullptr) &&
@@ -75,8 +91,27 @@ public:
         CloseHandle(file);
         return ok;
     }
-    bool replaceFile(const char* from, const char* to) override {
-        return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    // Wine's MoveFileExA replaces even a read-only file, and a moved file keeps its own
+    // attributes, not those of the file it replaces.
+    ReplaceResult replaceFile(const char* from, const char* to) override {
+        HANDLE old = CreateFileA(to, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (old != INVALID_HANDLE_VALUE) {
+            BY_HANDLE_FILE_INFORMATION info;
+            bool known = GetFileInformationByHandle(old, &info) != 0;
+            CloseHandle(old);
+            if (!known) return ReplaceResult::refused;
+            if (info.nNumberOfLinks > 1) return ReplaceResult::onlyInPlace;
+            // Written content is due for backup, as after any write.
+            DWORD kept = (info.dwFileAttributes & kOwnAttributes) | FILE_ATTRIBUTE_ARCHIVE;
+            if (!SetFileAttributesA(from, kept)) return ReplaceResult::refused;
+        } else if (GetLastError() != ERROR_FILE_NOT_FOUND) {
+            return ReplaceResult::refused;
+        }
+        if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return ReplaceResult::replaced;
+        SetFileAttributesA(from, FILE_ATTRIBUTE_NORMAL);  // a read-only file cannot be deleted
+        return ReplaceResult::refused;
     }
 
     std::string errorText(std::uint32_t error) override {

@@ -28,10 +28,11 @@ struct FolderRecorder : FileSystem {
     bool getCurrentDirectory(char*, int) override { return false; }
     bool tempFolder(char*, int) override { return false; }
     FileHandle createFile(const char*) override { return nullptr; }
+    CreateResult createNewFile(const char*, FileHandle&) override { return CreateResult::failed; }
     bool writeFile(FileHandle, const void*, std::uint32_t) override { return false; }
     void closeFile(FileHandle) override {}
     bool readWholeFile(const char*, std::string&) override { return false; }
-    bool replaceFile(const char*, const char*) override { return false; }
+    ReplaceResult replaceFile(const char*, const char*) override { return ReplaceResult::refused; }
     std::string errorText(std::uint32_t) override { return {}; }
 };
 

@@ -118,7 +118,7 @@ TEST_F(DataFileTest, ARejectedFileKeepsOneOperationAndIsNeverWritten) {
         {"[Program Settings]\r\nE\r\n", false},
         {"[Program Settings]\r\n[a]\r\np=Evenkeeper\r\n", false},
         {"Dear diary,\r\np=Evenkeeper\r\n", false},
-        {"", false},
+        {"", true},  // holds nothing to lose: a new data file
     };
     for (const auto& c : cases) {
         write(c.text);
@@ -130,6 +130,13 @@ TEST_F(DataFileTest, ARejectedFileKeepsOneOperationAndIsNeverWritten) {
             EXPECT_EQ(saved(), c.text);
         }
     }
+}
+
+TEST_F(DataFileTest, AnEmptyFileIsWrittenOnceChanged) {
+    write("");
+    EXPECT_TRUE(loadDataFile(f.context));
+    EXPECT_EQ(saved(), kHeader + "index=0\r\n" +
+                           record("a", "\r\n\r\noperation=0\r\ndirection=0\r\nlevels=16\r\nnot used\r\n"));
 }
 
 TEST_F(DataFileTest, NewOperationsGoToTheFrontUpTo26) {

@@ -53,6 +53,15 @@ FileHandle MemoryFileSystem::createFile(const char* path) {
     return handles_.back().get();
 }
 
+CreateResult MemoryFileSystem::createNewFile(const char* path, FileHandle& file) {
+    if (files.count(path)) {
+        created.push_back(path);
+        return CreateResult::alreadyExists;
+    }
+    file = createFile(path);
+    return file ? CreateResult::created : CreateResult::failed;
+}
+
 bool MemoryFileSystem::writeFile(FileHandle file, const void* data, std::uint32_t size) {
     std::string& content = files[*static_cast<std::string*>(file)];
     bool fails = failWriteNumber > 0 && --failWriteNumber == 0;
@@ -67,13 +76,13 @@ bool MemoryFileSystem::readWholeFile(const char* path, std::string& content) {
     return true;
 }
 
-bool MemoryFileSystem::replaceFile(const char* from, const char* to) {
+ReplaceResult MemoryFileSystem::replaceFile(const char* from, const char* to) {
     auto file = files.find(from);
-    if (failReplace || file == files.end()) return false;
+    if (failReplace || file == files.end()) return ReplaceResult::refused;
     std::string content = std::move(file->second);
     files.erase(file);
     files[to] = std::move(content);
-    return true;
+    return ReplaceResult::replaced;
 }
 
 }  // namespace evenkeeper::test

@@ -15,7 +15,7 @@ class MemoryFileSystem : public FileSystem {
 public:
     std::map<std::string, std::string> files;
     std::set<std::string> folders;      // without a final "\"
-    std::vector<std::string> created;   // every createFile, in order
+    std::vector<std::string> created;   // every createFile and createNewFile, in order
     int failWriteNumber = 0;            // the nth writeFile (1 = next) writes half and fails
     bool failCreate = false;
     bool failReplace = false;
@@ -30,10 +30,11 @@ public:
     bool getCurrentDirectory(char* buffer, int size) override;
     bool tempFolder(char* buffer, int size) override;
     FileHandle createFile(const char* path) override;
+    CreateResult createNewFile(const char* path, FileHandle& file) override;
     bool writeFile(FileHandle file, const void* data, std::uint32_t size) override;
     void closeFile(FileHandle) override {}
     bool readWholeFile(const char* path, std::string& content) override;
-    bool replaceFile(const char* from, const char* to) override;
+    ReplaceResult replaceFile(const char* from, const char* to) override;
     std::string errorText(std::uint32_t) override { return {}; }
 
 private:

@@ -100,11 +100,11 @@ TEST_F(WriterTest, AFailedWriteLeavesThePreviousFileAndNoTemporary) {
         EXPECT_EQ(files.files, (std::map<std::string, std::string>{{"C:\\s.ini", "old text"}}))
             << f.fault;
     }
-    // A path that leaves no room for its temporary twin is not written at all.
-    std::string longPath = "C:\\" + std::string(253, 'n');
+    // Paths hold at most 259 characters.
+    std::string longPath = "C:\\" + std::string(257, 'n');
     files.failCreate = files.failReplace = false;
     EXPECT_FALSE(writer.writeTo(longPath.c_str()));
-    EXPECT_TRUE(writer.writeTo((longPath.substr(0, 252)).c_str()));
+    EXPECT_TRUE(writer.writeTo((longPath.substr(0, 259)).c_str()));
 }
 
 TEST(SettingsWriterOnDisk, ReplacesAnExistingFileWithTheWholeText) {

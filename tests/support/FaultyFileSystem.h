@@ -42,6 +42,9 @@ public:
     FileHandle createFile(const char* path) override {
         return failCreateFile_ ? nullptr : real_.createFile(path);
     }
+    CreateResult createNewFile(const char* path, FileHandle& file) override {
+        return failCreateFile_ ? CreateResult::failed : real_.createNewFile(path, file);
+    }
     bool writeFile(FileHandle file, const void* data, std::uint32_t size) override {
         return real_.writeFile(file, data, size);
     }
@@ -49,7 +52,9 @@ public:
     bool readWholeFile(const char* path, std::string& content) override {
         return real_.readWholeFile(path, content);
     }
-    bool replaceFile(const char* from, const char* to) override { return real_.replaceFile(from, to); }
+    ReplaceResult replaceFile(const char* from, const char* to) override {
+        return real_.replaceFile(from, to);
+    }
     std::string errorText(std::uint32_t error) override { return real_.errorText(error); }
 
 private:

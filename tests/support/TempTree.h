@@ -31,10 +31,16 @@ public:
     void setAttributes(const std::string& relative, std::uint32_t attributes);
     // Takes every permission away from a folder, so that an unprivileged user cannot list it.
     void makeUnreadable(const std::string& relative);
+    // Lets a folder be read but not written, so that an unprivileged user can write the
+    // files in it but make no new one.
+    void forbidNewFiles(const std::string& relative);
 
 private:
+    // Gives a folder the Unix permission bits mode until the end of the test.
+    void lockFolder(const std::string& relative, int mode);
+
     std::string root_;
-    std::vector<std::string> locked_;  // made unreadable; opened again at the end
+    std::vector<std::string> locked_;  // opened again at the end
 };
 
 // Whether this process ignores permissions (root, or Wine run by root), so that an

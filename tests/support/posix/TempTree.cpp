@@ -113,9 +113,12 @@ void TempTree::setAttributes(const std::string& relative, std::uint32_t attribut
     check(chmod(target.c_str(), mode) == 0, "cannot chmod " + target);
 }
 
-void TempTree::makeUnreadable(const std::string& relative) {
+void TempTree::makeUnreadable(const std::string& relative) { lockFolder(relative, 0); }
+void TempTree::forbidNewFiles(const std::string& relative) { lockFolder(relative, 0555); }
+
+void TempTree::lockFolder(const std::string& relative, int mode) {
     std::string target = posixPath(path(relative).c_str());
-    check(chmod(target.c_str(), 0) == 0, "cannot chmod " + target);
+    check(chmod(target.c_str(), mode_t(mode)) == 0, "cannot chmod " + target);
     locked_.push_back(target);
 }
 

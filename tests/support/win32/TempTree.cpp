@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -39,28 +40,45 @@ void removeAll(const std::string& folder) {
     RemoveDirectoryA(folder.c_str());
 }
 
-// Wine maps a Windows path to the Unix path below it; the test runs the Unix chmod there,
-// since Wine keeps no access-control lists of its own.
-void unixChmod(const std::string& path, const char* mode) {
+// Wine maps a Windows path to the Unix path below it.
+std::string unixPathOf(const std::string& path) {
     using UnixName = char* (CDECL*)(LPCWSTR);
     auto unixName = reinterpret_cast<UnixName>(
         GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name"));
-    check(unixName != nullptr, "not running under Wine: cannot make a folder unreadable");
+    check(unixName != nullptr, "not running under Wine: cannot change a folder's permissions");
     wchar_t wide[MAX_PATH];
     MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
     char* unixPath = unixName(wide);
     check(unixPath != nullptr, "no Unix path for " + path);
-    std::string command = std::string("/bin/chmod ") + mode + " \"" + unixPath + "\"";
+    std::string result = unixPath;
     HeapFree(GetProcessHeap(), 0, unixPath);
+    return result;
+}
+
+// The test runs the Unix chmod, since Wine keeps no access-control lists of its own. Wine
+// starts a Unix program without a process to wait for, so the command leaves a mark once
+// the mode is set, and the test waits for the mark.
+void unixChmod(const std::string& path, const char* mode) {
+    static int marks = 0;
+    char temp[MAX_PATH];
+    check(GetTempPathA(MAX_PATH, temp) != 0, "no temporary folder");
+    std::string mark = std::string(temp) + "evk-chmod-" + std::to_string(GetCurrentProcessId()) +
+                       "-" + std::to_string(marks++);
+    std::string command = std::string("/bin/sh -c \"chmod ") + mode + " '" + unixPathOf(path) +
+                          "' && : > '" + unixPathOf(mark) + "'\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     check(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                          &startup, &process),
           "cannot run " + command);
-    WaitForSingleObject(process.hProcess, 10000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+    for (int waited = 0; GetFileAttributesA(mark.c_str()) == INVALID_FILE_ATTRIBUTES; ++waited) {
+        check(waited < 10000, "no end of " + command);
+        Sleep(1);
+    }
+    DeleteFileA(mark.c_str());
 }
 
 }  // namespace
@@ -141,8 +159,13 @@ void TempTree::setAttributes(const std::string& relative, std::uint32_t attribut
           "cannot set the attributes of " + path(relative));
 }
 
-void TempTree::makeUnreadable(const std::string& relative) {
-    unixChmod(path(relative), "000");
+void TempTree::makeUnreadable(const std::string& relative) { lockFolder(relative, 0); }
+void TempTree::forbidNewFiles(const std::string& relative) { lockFolder(relative, 0555); }
+
+void TempTree::lockFolder(const std::string& relative, int mode) {
+    char octal[8];
+    std::snprintf(octal, sizeof octal, "%o", unsigned(mode));
+    unixChmod(path(relative), octal);
     locked_.push_back(path(relative));
 }
 
