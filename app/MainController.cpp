@@ -84,6 +84,8 @@ bool MainController::exitProgram() {
         return false;
     }
     exitRequested_ = false;
+    // Escape and the close box leave the focus where it is: what the user typed counts.
+    commitFocusedField();
     saveSettings();
     files_.deleteFile(session_.logFilePath.c_str());
     view_.endDialog(0);

@@ -52,8 +52,8 @@ bool MainController::commitLevels() {
     return true;
 }
 
-// Enter runs Scan while a field may still hold text the user has not left: it counts as
-// left first, so that the scan uses what the user sees.
+// Enter runs Scan, and Escape exits, while a field may still hold text the user has not
+// left: it counts as left first, so that what the user sees is what is scanned and saved.
 void MainController::commitFocusedField() {
     switch (view_.focusedField()) {
         case Field::topFolder: command(IDC_TOP_FOLDER); break;

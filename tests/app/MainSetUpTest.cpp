@@ -54,6 +54,15 @@ TEST(MainExit, SavesSettingsAndOnlyAChangedDataFileDeletesTheLogAndEnds) {
     EXPECT_FALSE(f.tree.exists(f.logFile()));
 }
 
+TEST(MainExit, EscapeInAFieldSavesWhatTheFieldShows) {
+    ControllerFixture f;
+    f.start();
+    f.view.fields[Field::bottomFolder] = "E:\\Player";
+    f.view.focused = Field::bottomFolder;
+    f.controller.command(IDM_EXIT);
+    EXPECT_NE(f.tree.read(f.dataFile()).find("\r\nE:\\Player\\\r\n"), std::string::npos);
+}
+
 TEST(MainExit, SessionEndingSavesAsExitWouldWithoutEndingTheDialog) {
     ControllerFixture f;
     f.start();
