@@ -65,6 +65,9 @@ int main(int argc, char** argv) {
         return search.found != nullptr;
     });
     HWND dialog = search.found;
+    // The dialog is found while it is being set up; it shows itself when it is ready.
+    waitFor([&] { return IsWindowVisible(dialog) != FALSE; });
+    WaitForInputIdle(program.hProcess, 10000);
     HWND list = GetDlgItem(dialog, IDC_RESULT_LIST);
     HWND middle = GetDlgItem(dialog, IDC_MIDDLE);
     auto rows = [&] { return int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); };
