@@ -37,11 +37,11 @@ SyncContext MainController::syncContext() {
 }
 
 MainController::LongStep::LongStep(MainController& controller) : controller_(controller) {
-    if (controller_.longSteps_++ == 0) controller_.view_.enableInputs(false);
+    if (controller_.longSteps_++ == 0) controller_.view_.showLongStep(true);
 }
 
 MainController::LongStep::~LongStep() {
-    if (--controller_.longSteps_ == 0) controller_.view_.enableInputs(true);
+    if (--controller_.longSteps_ == 0) controller_.view_.showLongStep(false);
 }
 
 // The order matters: the program settings supply the column widths before the columns are

@@ -48,9 +48,10 @@ public:
     virtual void enableMiddleButton(bool enable) = 0;
     virtual void setDirectionIcon(int direction) = 0;
     virtual void setStatusText(const char* text) = 0;
-    // While a long step runs, the controls that would start or change anything are off; the
-    // control that had the focus gets it back afterwards.
-    virtual void enableInputs(bool enable) = 0;
+    // While a long step runs, the controls that would start or change anything are off and
+    // the list is drawn only now and then (drawing it after every row would cost more than
+    // the row); the control that had the focus gets it back afterwards.
+    virtual void showLongStep(bool running) = 0;
     virtual void enableMenuItem(int command, bool enable) = 0;
 
     // Windows the dialog opens.

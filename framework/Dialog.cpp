@@ -25,7 +25,11 @@ INT_PTR Dialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS: OnSetFocus(); return 0;
     case WM_KILLFOCUS: OnKillFocus(); return 0;
     case WM_PAINT: OnPaint(); return 0;
-    case WM_QUERYENDSESSION: return OnQueryEndSession();
+    // The system reads this answer from the dialog's message result, not from the return
+    // value; left at 0 it would refuse to let the session end.
+    case WM_QUERYENDSESSION:
+        SetWindowLongPtrA(window_, DWLP_MSGRESULT, OnQueryEndSession());
+        return 1;
     case WM_SYSCOLORCHANGE: OnSysColorChange(); return 0;
     case WM_DRAWITEM: return dispatchDrawItem(wParam, lParam);
     case WM_VKEYTOITEM: return OnVKeyToItem(wParam);

@@ -16,6 +16,7 @@ struct ColumnFormat {
 constexpr ColumnFormat kColumns[] = {
     {"Name", LVCFMT_LEFT}, {"Size", LVCFMT_RIGHT}, {"Modified", LVCFMT_RIGHT}, {"Path", LVCFMT_LEFT}};
 constexpr int kPastTheEnd = 0x0FFFFFFF;
+constexpr DWORD kDrawEvery = 200;  // milliseconds
 
 }  // namespace
 
@@ -35,6 +36,23 @@ int ResultList::columnWidth(int column) {
     return int(SendMessageA(handle(), LVM_GETCOLUMNWIDTH, column, 0));
 }
 
+// Drawing the list after each row it gains or loses takes milliseconds, far longer than
+// the row's own work, so long steps fill and empty it undrawn and show it now and then.
+void ResultList::holdDrawing(bool hold) {
+    held_ = hold;
+    SendMessageA(handle(), WM_SETREDRAW, !hold, 0);
+    if (!hold) InvalidateRect(handle(), nullptr, TRUE);
+    lastDrawn_ = GetTickCount();
+}
+
+void ResultList::drawNowAndThen() {
+    if (!held_ || GetTickCount() - lastDrawn_ < kDrawEvery) return;
+    SendMessageA(handle(), WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    SendMessageA(handle(), WM_SETREDRAW, FALSE, 0);
+    lastDrawn_ = GetTickCount();
+}
+
 void ResultList::clearRows() { SendMessageA(handle(), LVM_DELETEALLITEMS, 0, 0); }
 
 void ResultList::appendRow(FileEntry& entry, int image) {
@@ -45,6 +63,7 @@ void ResultList::appendRow(FileEntry& entry, int image) {
     item.iImage = image;
     item.lParam = reinterpret_cast<LPARAM>(&entry);
     SendMessageA(handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    drawNowAndThen();
 }
 
 int ResultList::nextRow(int row) {
@@ -59,7 +78,10 @@ FileEntry* ResultList::entryAt(int row) {
     return reinterpret_cast<FileEntry*>(item.lParam);
 }
 
-void ResultList::deleteRow(int row) { SendMessageA(handle(), LVM_DELETEITEM, row, 0); }
+void ResultList::deleteRow(int row) {
+    SendMessageA(handle(), LVM_DELETEITEM, row, 0);
+    drawNowAndThen();
+}
 
 int ResultList::selectedRow() {
     return int(SendMessageA(handle(), LVM_GETNEXTITEM, WPARAM(-1), MAKELPARAM(LVNI_SELECTED, 0)));

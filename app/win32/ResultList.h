@@ -16,6 +16,8 @@ public:
 
     void insertColumns(const std::int32_t widths[4]);
     int columnWidth(int column);
+    // While held, the list is drawn a few times a second instead of after every change.
+    void holdDrawing(bool hold);
 
     void clearRows() override;
     void appendRow(FileEntry& entry, int image) override;
@@ -28,8 +30,11 @@ public:
 
 private:
     void copyColumnText(NMLVDISPINFOA& request);
+    void drawNowAndThen();
 
     ResultListOwner& owner_;
+    bool held_ = false;
+    DWORD lastDrawn_ = 0;
 };
 
 }  // namespace evenkeeper

@@ -170,10 +170,11 @@ void Win32MainView::setStatusText(const char* text) {
     SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
 }
 
-void Win32MainView::enableInputs(bool enable) {
-    if (!enable) focusBeforeStep_ = GetFocus();
-    for (int id : kInputs) EnableWindow(GetDlgItem(dialog(), id), enable);
-    if (!enable) return;
+void Win32MainView::showLongStep(bool running) {
+    list_.holdDrawing(running);
+    if (running) focusBeforeStep_ = GetFocus();
+    for (int id : kInputs) EnableWindow(GetDlgItem(dialog(), id), !running);
+    if (running) return;
     // Switching a control off took the focus away; the keyboard gets it back.
     HWND focus = focusBeforeStep_ && IsWindow(focusBeforeStep_) && IsWindowEnabled(focusBeforeStep_)
                      ? focusBeforeStep_

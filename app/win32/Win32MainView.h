@@ -42,7 +42,7 @@ public:
     void enableMiddleButton(bool enable) override;
     void setDirectionIcon(int direction) override;
     void setStatusText(const char* text) override;
-    void enableInputs(bool enable) override;
+    void showLongStep(bool running) override;
     void enableMenuItem(int command, bool enable) override;
 
     int messageBox(const char* text, const char* caption, std::uint32_t flags) override;

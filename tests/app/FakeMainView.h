@@ -31,7 +31,7 @@ struct SelectableRows : ListRows {
 
 class FakeMainView : public MainView {
 public:
-    // "status bar", "columns 320 90 120 190", "field top C:\x\", "middle on", "inputs off",
+    // "status bar", "columns 320 90 120 190", "field top C:\x\", "middle on", "long step on",
     // "message 0x30 Evenkeeper: text", "end 0", ...
     std::vector<std::string> calls;
     std::map<Field, std::string> fields;
@@ -84,7 +84,7 @@ public:
     }
     void setDirectionIcon(int direction) override { calls.push_back("icon " + std::to_string(direction)); }
     void setStatusText(const char* text) override { calls.push_back(std::string("status ") + text); }
-    void enableInputs(bool enable) override { calls.push_back(enable ? "inputs on" : "inputs off"); }
+    void showLongStep(bool running) override { calls.push_back(running ? "long step on" : "long step off"); }
     void enableMenuItem(int command, bool enable) override {
         calls.push_back("menu " + std::to_string(command) + (enable ? " on" : " off"));
         menuItems[command] = enable;

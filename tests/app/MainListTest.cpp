@@ -54,7 +54,7 @@ TEST(MainLongSteps, CommandsWaitOutARunOrAScanAndExitComesAfterTheScan) {
     };
     f.controller.command(IDC_SCAN);
     ASSERT_FALSE(scanStart.empty());
-    EXPECT_EQ(scanStart[0], "inputs off");
+    EXPECT_EQ(scanStart[0], "long step on");
     // Only the menu was touched: every command of it grayed.
     ASSERT_FALSE(during.empty());
     for (const std::string& call : during)
@@ -65,7 +65,7 @@ TEST(MainLongSteps, CommandsWaitOutARunOrAScanAndExitComesAfterTheScan) {
     EXPECT_EQ(f.operation().topFolder, f.tree.path("top\\"));
     Lines calls = f.view.take();
     ASSERT_GE(calls.size(), 2u);
-    EXPECT_EQ(Lines(calls.end() - 2, calls.end()), (Lines{"inputs on", "end 0"}));
+    EXPECT_EQ(Lines(calls.end() - 2, calls.end()), (Lines{"long step off", "end 0"}));
     EXPECT_TRUE(f.tree.exists(f.settingsFile()));
     EXPECT_FALSE(f.tree.exists(f.logFile()));
 }

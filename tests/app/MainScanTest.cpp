@@ -83,8 +83,8 @@ TEST(MainScan, PlanIsRecomputedFromTheSameScanAndCarriedOutByTheMiddleButton) {
                      "show Finding differences...", "close"}));
     EXPECT_TRUE(f.view.middleEnabled);
     Lines calls = f.view.take();
-    EXPECT_EQ(calls.front(), "inputs off");
-    EXPECT_EQ(calls.back(), "inputs on");
+    EXPECT_EQ(calls.front(), "long step on");
+    EXPECT_EQ(calls.back(), "long step off");
     // The same folder, typed without its backslash, keeps the plan.
     f.commit(Field::topFolder, f.tree.path("top"));
     EXPECT_EQ(f.rows(), (Lines{"0 a.txt", "0 b.mp3"}));

@@ -234,6 +234,8 @@ TEST_F(DialogDispatch, HandlersGetTheirArgumentsAndDefaultsGiveTheirAnswers) {
                   a.answer)
             << "message 0x" << std::hex << a.message;
     }
+    // What the system sees: a dialog lets the session end.
+    EXPECT_EQ(SendMessageA(other, WM_QUERYENDSESSION, 0, 0), 1);
     DestroyWindow(other);
 }
 
