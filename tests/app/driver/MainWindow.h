@@ -36,6 +36,8 @@ public:
     // The middle button, waiting for the run to end.
     bool runPlan();
     // Waits for a message box over the dialog and clicks its button (its text without "&").
+    // The box's own wait lets later messages through before the command that asked goes
+    // on, so a test waits for that command's effect.
     bool answerBox(const char* button);
     bool boxShown() const;
     // Selects a listed row, opens the popup with a right-click and chooses "Delete this file".

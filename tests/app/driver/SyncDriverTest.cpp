@@ -162,7 +162,7 @@ TEST_F(Sync, SideViewListsEveryFileAndThePopupDeletesOnlyOnYes) {
     EXPECT_EQ(window.rowCount(), 3);
     ASSERT_TRUE(window.chooseDeleteFromPopup(1));
     ASSERT_TRUE(window.answerBox("Yes"));
-    window.settle();
+    EXPECT_TRUE(waitUntil([&] { return window.rowCount() == 2; }));
     EXPECT_FALSE(top.exists("b.txt"));
     EXPECT_EQ(window.names(), (std::vector<std::string>{"a.txt", "c.txt"}));
     EXPECT_EQ(exitProgram(window), 0u);
