@@ -28,7 +28,8 @@ protected:
     void chooseFolders(MainWindow& window);
     // The Exit button; the exit code, or STILL_ACTIVE when the program did not end.
     DWORD exitProgram(MainWindow& window);
-    DWORD exitCode() { return program_->waitForExit(); }
+    DWORD exitCode(unsigned limitMs = 5000) { return program_->waitForExit(limitMs); }
+    bool programRunning() const { return program_ && program_->running(); }
 
     TempTree top;
     TempTree bottom;
