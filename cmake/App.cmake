@@ -24,13 +24,14 @@ if(WIN32)
                        DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        PROPERTIES RUN_SERIAL TRUE TIMEOUT 60 FIXTURES_REQUIRED FrameworkDesktop)
 
-  # A picture of the main dialog with a plan, in the build folder.
+  # A picture of the main dialog with a plan, in the build folder (a folder of its own: the
+# framework gallery clears the pictures of its folder).
   add_executable(plan_screenshot tests/app/driver/screenshot/PlanScreenshot.cpp)
   target_link_libraries(plan_screenshot PRIVATE evenkeeper_driver_support)
   add_test(NAME Driver.Screenshot
            COMMAND bash ${CMAKE_SOURCE_DIR}/tests/app/driver/screenshot/take-screenshot
                    ${FRAMEWORK_WINE_ARCH} $<TARGET_FILE:plan_screenshot>
-                   ${CMAKE_BINARY_DIR}/screenshots)
+                   ${CMAKE_BINARY_DIR}/screenshots/program)
   set_tests_properties(Driver.Screenshot PROPERTIES RUN_SERIAL TRUE TIMEOUT 60
                        FIXTURES_REQUIRED FrameworkDesktop)
 endif()
