@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# The real program under Wine beside the engine alone (sync_timer) on the same trees: a top
+# folder of 25,000, 50,000 and 100,000 small files in folders of 250 and an empty bottom
+# folder. For each size, in one run: the time of Scan until the plan is listed and the time of
+# the run, for both, and their ratios. The source trees are made once and kept in the prefix.
+# Needs the Windows build and prefix of scripts/test. Usage: bench/wine-app.sh [BUILD]
+set -uo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$here/build}
+arch=win64
+[ -f "$build/win32/app_timer.exe" ] && /usr/lib/wine/wine --version >/dev/null 2>&1 && arch=win32
+source "$here/scripts/lib/wine.sh"
+prefix="$build/$arch/wineprefix"
+drive="$prefix/drive_c"
+settings="$drive/users/$(id -un)/AppData/Roaming/TamrelFreeware/Evenkeeper"
+
+make_tree() {  # make_tree FILES: C:\evk-app\FILES\, made once
+  [ -d "$drive/evk-app/$1" ] && return
+  python3 - "$drive/evk-app/$1" "$1" <<'PY'
+import os, sys
+root, files = sys.argv[1], int(sys.argv[2])
+for i in range(files):
+    folder = os.path.join(root, "folder%03d" % (i // 250))
+    if i % 250 == 0:
+        os.makedirs(folder)
+    with open(os.path.join(folder, "file%05d.txt" % i), "wb") as f:
+        f.write(b"x" * 100)
+PY
+}
+
+# The program's one sync operation: Copy from C:\evk-app\FILES\ to C:\evk-app\dst\.
+prepare_program() {
+  mkdir -p "$settings"
+  rm -f "$settings/GlobalSettings.ini"
+  printf '[Program Settings]\r\np=Evenkeeper\r\nv=1.0\r\nindex=0\r\n[a]\r\nC:\\evk-app\\%s\\\r\nC:\\evk-app\\dst\\\r\noperation=0\r\ndirection=0\r\nlevels=16\r\nnot used\r\n' \
+    "$1" >"$settings/Evenkeeper.txt"
+}
+
+fresh_destination() { rm -rf "$drive/evk-app/dst" && mkdir -p "$drive/evk-app/dst"; }
+
+# milliseconds NAME LINE: the number before " ms" after NAME.
+milliseconds() { sed -n "s/.*$1 \([0-9]*\) ms.*/\1/p" <<<"$2"; }
+
+measure() {
+  for files in 25000 50000 100000; do
+    make_tree "$files"
+    fresh_destination
+    engine=$(wine_run "$arch" "$build/$arch/sync_timer.exe" "C:\\evk-app\\$files\\" 'C:\evk-app\dst\')
+    fresh_destination
+    prepare_program "$files"
+    program=$(wine_run "$arch" "$build/$arch/app_timer.exe" "$build/$arch/evenkeeper.exe")
+    local ep er pp pr
+    ep=$(milliseconds "scan and plan" "$engine") er=$(milliseconds run "$engine")
+    pp=$(milliseconds "scan and plan" "$program") pr=$(milliseconds run "$program")
+    printf '%6d files: scan and plan: engine %6d ms, program %6d ms (%.2fx); run: engine %6d ms, program %6d ms (%.2fx)\n' \
+      "$files" "$ep" "$pp" "$(awk "BEGIN{print $pp/$ep}")" "$er" "$pr" "$(awk "BEGIN{print $pr/$er}")"
+  done
+  rm -rf "$drive/evk-app/dst" "$settings"
+}
+with_display with_wineserver "$prefix" "$arch" "$build/winehome" measure
