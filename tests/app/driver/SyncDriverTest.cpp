@@ -33,6 +33,10 @@ std::vector<std::pair<std::string, int>> namesAndImages(const MainWindow& window
     return rows;
 }
 
+LRESULT directionIcon(const MainWindow& window) {
+    return SendMessageA(window.control(IDC_DIRECTION), BM_GETIMAGE, IMAGE_ICON, 0);
+}
+
 BOOL CALLBACK closeIfLogViewer(HWND window, LPARAM) {
     char title[256] = {};
     GetWindowTextA(window, title, sizeof title);
@@ -75,7 +79,8 @@ TEST_F(Sync, CopyTopToBottomListsEachFileAndCopiesItWithItsTime) {
 }
 
 // The menu's state is not readable from another process (its item count reads -1 there), so
-// "Show both ways" is sent as its command, which must change nothing under Duplicate.
+// "Show both ways" is sent as its command, which must change neither the plan nor the
+// direction icon under Duplicate.
 TEST_F(Sync, DuplicateBottomToTopDeletesWhatTheBottomLacksAndIgnoresShowBothWays) {
     top.file("stale.txt", 10, kBaseTime);
     top.file("same.txt", 20, kBaseTime);
@@ -85,9 +90,12 @@ TEST_F(Sync, DuplicateBottomToTopDeletesWhatTheBottomLacksAndIgnoresShowBothWays
     ASSERT_TRUE(window.handle());
     chooseFolders(window);
     window.click(IDC_DUPLICATE);
+    const LRESULT topToBottomIcon = directionIcon(window);
     window.click(IDC_DIRECTION);
     window.settle();
     EXPECT_EQ(window.text(IDC_MIDDLE), "Duplicate");
+    const LRESULT bottomToTopIcon = directionIcon(window);
+    EXPECT_NE(bottomToTopIcon, topToBottomIcon);
     ASSERT_TRUE(window.scan());
     const std::vector<std::pair<std::string, int>> plan = {{"new.txt", 1}, {"stale.txt", 3}};
     EXPECT_EQ(namesAndImages(window), plan);
@@ -95,6 +103,7 @@ TEST_F(Sync, DuplicateBottomToTopDeletesWhatTheBottomLacksAndIgnoresShowBothWays
     window.command(IDM_SHOW_BOTH_WAYS);
     window.settle();
     EXPECT_EQ(namesAndImages(window), plan);
+    EXPECT_EQ(directionIcon(window), bottomToTopIcon);
 
     ASSERT_TRUE(window.runPlan());
     EXPECT_FALSE(top.exists("stale.txt"));
