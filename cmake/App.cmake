@@ -4,3 +4,34 @@ if(WIN32)
   add_executable(evenkeeper WIN32 ${APP_WIN32_SOURCES} resources/evenkeeper.rc)
   target_link_libraries(evenkeeper PRIVATE evenkeeper_app evenkeeper_framework comctl32 comdlg32)
 endif()
+
+# The real program driven under Wine through its windows, as a person would use it; on the
+# desktop the framework's GUI tests hold, one test at a time.
+if(WIN32)
+  add_library(evenkeeper_driver_support STATIC tests/app/driver/MainWindow.cpp
+              tests/app/driver/ProgramFiles.cpp tests/app/driver/ProgramProcess.cpp
+              tests/app/driver/RemoteBuffer.cpp tests/app/driver/Waiting.cpp
+              tests/support/win32/TempTree.cpp)
+  target_include_directories(evenkeeper_driver_support PUBLIC ${CMAKE_SOURCE_DIR}
+                             ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(evenkeeper_driver_support PUBLIC comctl32 shell32)
+  add_dependencies(evenkeeper_driver_support evenkeeper)
+
+  file(GLOB DRIVER_TEST_SOURCES CONFIGURE_DEPENDS tests/app/driver/*Test.cpp)
+  add_executable(evenkeeper_driver_tests ${DRIVER_TEST_SOURCES} tests/app/driver/DriverFixture.cpp)
+  target_link_libraries(evenkeeper_driver_tests PRIVATE evenkeeper_driver_support gtest_main)
+  gtest_discover_tests(evenkeeper_driver_tests TEST_PREFIX "Driver."
+                       DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                       PROPERTIES RUN_SERIAL TRUE TIMEOUT 60 FIXTURES_REQUIRED FrameworkDesktop)
+
+  # A picture of the main dialog with a plan, in the build folder (a folder of its own: the
+# framework gallery clears the pictures of its folder).
+  add_executable(plan_screenshot tests/app/driver/screenshot/PlanScreenshot.cpp)
+  target_link_libraries(plan_screenshot PRIVATE evenkeeper_driver_support)
+  add_test(NAME Driver.Screenshot
+           COMMAND bash ${CMAKE_SOURCE_DIR}/tests/app/driver/screenshot/take-screenshot
+                   ${FRAMEWORK_WINE_ARCH} $<TARGET_FILE:plan_screenshot>
+                   ${CMAKE_BINARY_DIR}/screenshots/program)
+  set_tests_properties(Driver.Screenshot PROPERTIES RUN_SERIAL TRUE TIMEOUT 60
+                       FIXTURES_REQUIRED FrameworkDesktop)
+endif()

@@ -1,0 +1,205 @@
+// Scans, plans and runs of the real program between two real folder trees, read back from
+// its list and from the disk.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "app/driver/DriverFixture.h"
+#include "app/driver/Waiting.h"
+
+namespace evenkeeper::driver {
+namespace {
+
+using Sync = DriverTest;
+
+// The Modified column of a file time: local time, MM/DD/YY hh:mm:ss with am or pm.
+std::string modifiedText(std::uint64_t time) {
+    FILETIME utc = {DWORD(time), DWORD(time >> 32)}, local;
+    SYSTEMTIME t;
+    FileTimeToLocalFileTime(&utc, &local);
+    FileTimeToSystemTime(&local, &t);
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d/%02d/%02d %02d:%02d:%02d%s", t.wMonth, t.wDay,
+                  t.wYear % 100, t.wHour % 12 ? t.wHour % 12 : 12, t.wMinute, t.wSecond,
+                  t.wHour < 12 ? "am" : "pm");
+    return text;
+}
+
+std::vector<std::pair<std::string, int>> namesAndImages(const MainWindow& window) {
+    std::vector<std::pair<std::string, int>> rows;
+    for (const ListedRow& row : window.rows()) rows.emplace_back(row.name, row.image);
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+LRESULT directionIcon(const MainWindow& window) {
+    return SendMessageA(window.control(IDC_DIRECTION), BM_GETIMAGE, IMAGE_ICON, 0);
+}
+
+BOOL CALLBACK closeIfLogViewer(HWND window, LPARAM) {
+    char title[256] = {};
+    GetWindowTextA(window, title, sizeof title);
+    if (std::string(title).find("EvenkeeperLog") != std::string::npos)
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
+TEST_F(Sync, CopyTopToBottomListsEachFileAndCopiesItWithItsTime) {
+    top.file("a.txt", 1234567, kBaseTime);
+    top.file("sub\\b.txt", 123, kBaseTime + kHour);
+    MainWindow window = start();
+    ASSERT_TRUE(window.handle());
+    chooseFolders(window);
+    ASSERT_TRUE(window.scan());
+
+    std::vector<ListedRow> rows = window.rows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].name, "a.txt");
+    EXPECT_EQ(rows[0].size, "1,234,567");
+    EXPECT_EQ(rows[0].modified, modifiedText(kBaseTime));
+    EXPECT_EQ(rows[0].path, "");
+    EXPECT_EQ(rows[0].image, 0);
+    EXPECT_EQ(rows[1].name, "b.txt");
+    EXPECT_EQ(rows[1].size, "123");
+    EXPECT_EQ(rows[1].path, "sub\\");
+    EXPECT_EQ(rows[1].image, 0);
+    EXPECT_TRUE(window.enabled(IDC_MIDDLE));
+
+    ASSERT_TRUE(window.runPlan());
+    EXPECT_EQ(window.rowCount(), 0);
+    EXPECT_FALSE(window.enabled(IDC_MIDDLE));
+    ASSERT_TRUE(bottom.exists("sub\\b.txt"));
+    EXPECT_EQ(bottom.lastWrite("a.txt"), kBaseTime);
+    EXPECT_EQ(bottom.lastWrite("sub\\b.txt"), kBaseTime + kHour);
+
+    EXPECT_EQ(exitProgram(window), 0u);
+    EXPECT_EQ(firstRecord(), (std::vector<std::string>{top.root(), bottom.root(), "operation=0",
+                                                         "direction=0", "levels=16", today()}));
+}
+
+// The menu's state is not readable from another process (its item count reads -1 there), so
+// "Show both ways" is sent as its command, which must change neither the plan nor the
+// direction icon under Duplicate.
+TEST_F(Sync, DuplicateBottomToTopDeletesWhatTheBottomLacksAndIgnoresShowBothWays) {
+    top.file("stale.txt", 10, kBaseTime);
+    top.file("same.txt", 20, kBaseTime);
+    bottom.file("same.txt", 20, kBaseTime);
+    bottom.file("new.txt", 30, kBaseTime);
+    MainWindow window = start();
+    ASSERT_TRUE(window.handle());
+    chooseFolders(window);
+    window.click(IDC_DUPLICATE);
+    const LRESULT topToBottomIcon = directionIcon(window);
+    window.click(IDC_DIRECTION);
+    window.settle();
+    EXPECT_EQ(window.text(IDC_MIDDLE), "Duplicate");
+    const LRESULT bottomToTopIcon = directionIcon(window);
+    EXPECT_NE(bottomToTopIcon, topToBottomIcon);
+    ASSERT_TRUE(window.scan());
+    const std::vector<std::pair<std::string, int>> plan = {{"new.txt", 1}, {"stale.txt", 3}};
+    EXPECT_EQ(namesAndImages(window), plan);
+
+    window.command(IDM_SHOW_BOTH_WAYS);
+    window.settle();
+    EXPECT_EQ(namesAndImages(window), plan);
+    EXPECT_EQ(directionIcon(window), bottomToTopIcon);
+
+    ASSERT_TRUE(window.runPlan());
+    EXPECT_FALSE(top.exists("stale.txt"));
+    EXPECT_TRUE(top.exists("new.txt"));
+    EXPECT_TRUE(bottom.exists("new.txt"));
+    EXPECT_EQ(exitProgram(window), 0u);
+    std::vector<std::string> record = firstRecord();
+    ASSERT_EQ(record.size(), 6u);
+    EXPECT_EQ(record[2], "operation=2");
+    EXPECT_EQ(record[3], "direction=1");
+}
+
+// The direction and the operation plan again from the tables of the last scan: a file added
+// on disk after it stays unseen until the next Scan.
+TEST_F(Sync, DirectionAndOperationReplanWithoutScanningAndMoveTakesTheSources) {
+    top.file("a.txt", 10, kBaseTime);
+    MainWindow window = start();
+    ASSERT_TRUE(window.handle());
+    chooseFolders(window);
+    ASSERT_TRUE(window.scan());
+    top.file("late.txt", 10, kBaseTime);
+
+    window.click(IDC_DIRECTION);  // bottom to top: the bottom has nothing
+    window.settle();
+    EXPECT_EQ(window.rowCount(), 0);
+    window.click(IDC_DIRECTION);  // both ways
+    window.settle();
+    EXPECT_EQ(window.names(), std::vector<std::string>{"a.txt"});
+    window.click(IDC_DIRECTION);  // top to bottom again
+    window.click(IDC_MOVE);
+    window.settle();
+    EXPECT_EQ(window.text(IDC_MIDDLE), "Move");
+    EXPECT_EQ(window.names(), std::vector<std::string>{"a.txt"});
+
+    ASSERT_TRUE(window.runPlan());
+    EXPECT_TRUE(bottom.exists("a.txt"));
+    EXPECT_FALSE(top.exists("a.txt"));
+    EXPECT_TRUE(top.exists("late.txt"));
+    EXPECT_FALSE(bottom.exists("late.txt"));
+    EXPECT_EQ(exitProgram(window), 0u);
+}
+
+TEST_F(Sync, SideViewListsEveryFileAndThePopupDeletesOnlyOnYes) {
+    top.file("a.txt", 10, kBaseTime);
+    top.file("b.txt", 10, kBaseTime);
+    top.file("sub\\c.txt", 10, kBaseTime);
+    bottom.file("a.txt", 10, kBaseTime);
+    MainWindow window = start();
+    ASSERT_TRUE(window.handle());
+    chooseFolders(window);
+    ASSERT_TRUE(window.scan());
+    EXPECT_EQ(window.rowCount(), 2);
+
+    window.command(IDM_VIEW_TOP);
+    window.settle();
+    const std::vector<std::pair<std::string, int>> side = {{"a.txt", 2}, {"b.txt", 2}, {"c.txt", 2}};
+    EXPECT_EQ(namesAndImages(window), side);
+    EXPECT_EQ(window.rows().back().path, "sub\\");
+    EXPECT_FALSE(window.enabled(IDC_MIDDLE));
+
+    ASSERT_TRUE(window.chooseDeleteFromPopup(1));
+    ASSERT_TRUE(window.answerBox("No"));
+    window.settle();
+    EXPECT_TRUE(top.exists("b.txt"));
+    EXPECT_EQ(window.rowCount(), 3);
+    ASSERT_TRUE(window.chooseDeleteFromPopup(1));
+    ASSERT_TRUE(window.answerBox("Yes"));
+    EXPECT_TRUE(waitUntil([&] { return window.rowCount() == 2; }));
+    EXPECT_FALSE(top.exists("b.txt"));
+    EXPECT_EQ(window.names(), (std::vector<std::string>{"a.txt", "c.txt"}));
+    EXPECT_EQ(exitProgram(window), 0u);
+}
+
+// A source held open without sharing cannot be copied: its row stays and the log, opened
+// for the user, says why; Exit deletes the log.
+TEST_F(Sync, SharingViolationIsLoggedAndTheLogGoesAtExit) {
+    top.file("a.txt", 10, kBaseTime);
+    top.file("held.txt", 10, kBaseTime);
+    HANDLE held = CreateFileA(top.path("held.txt").c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    MainWindow window = start();
+    ASSERT_TRUE(window.handle());
+    chooseFolders(window);
+    ASSERT_TRUE(window.scan());
+    ASSERT_TRUE(window.runPlan());
+    CloseHandle(held);
+    EXPECT_EQ(window.names(), std::vector<std::string>{"held.txt"});
+    EXPECT_TRUE(bottom.exists("a.txt"));
+    EXPECT_EQ(readFile(logFile()), top.path("held.txt") + "\r\n  Sharing violation\r\n");
+
+    // The viewer that the shell opened for the log, if one came, is closed.
+    waitUntil([] { EnumWindows(closeIfLogViewer, 0); return false; }, 500);
+    EXPECT_EQ(exitProgram(window), 0u);
+    EXPECT_FALSE(fileExists(logFile()));
+}
+
+}  // namespace
+}  // namespace evenkeeper::driver

@@ -1,0 +1,12 @@
+#pragma once
+// Waiting for the program with a limit, so that a test fails instead of hanging.
+#include <functional>
+
+namespace evenkeeper::driver {
+
+constexpr unsigned kPatienceMs = 5000;
+
+// Polls until ready() holds; false when the limit passed first.
+bool waitUntil(const std::function<bool()>& ready, unsigned limitMs = kPatienceMs);
+
+}  // namespace evenkeeper::driver
