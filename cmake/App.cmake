@@ -3,11 +3,9 @@ if(WIN32)
   file(GLOB APP_WIN32_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp)
   add_executable(evenkeeper WIN32 ${APP_WIN32_SOURCES} resources/evenkeeper.rc)
   target_link_libraries(evenkeeper PRIVATE evenkeeper_app evenkeeper_framework comctl32 comdlg32)
-endif()
 
-# The real program driven under Wine through its windows, as a person would use it; on the
-# desktop the framework's GUI tests hold, one test at a time.
-if(WIN32)
+  # The real program driven under Wine through its windows, as a person would use it; on
+  # the desktop the framework's GUI tests hold, one test at a time.
   add_library(evenkeeper_driver_support STATIC tests/app/driver/MainWindow.cpp
               tests/app/driver/ProgramFiles.cpp tests/app/driver/ProgramProcess.cpp
               tests/app/driver/RemoteBuffer.cpp tests/app/driver/Waiting.cpp
@@ -25,7 +23,7 @@ if(WIN32)
                        PROPERTIES RUN_SERIAL TRUE TIMEOUT 60 FIXTURES_REQUIRED FrameworkDesktop)
 
   # A picture of the main dialog with a plan, in the build folder (a folder of its own: the
-# framework gallery clears the pictures of its folder).
+  # framework gallery clears the pictures of its folder).
   add_executable(plan_screenshot tests/app/driver/screenshot/PlanScreenshot.cpp)
   target_link_libraries(plan_screenshot PRIVATE evenkeeper_driver_support)
   add_test(NAME Driver.Screenshot
