@@ -12,11 +12,13 @@ std::string MainController::columnText(const FileEntry& entry, int column) {
     return rowFiles_.columnText(entry, column);
 }
 
+// During a long step the rows move under the list's selection, so it names no file.
 void MainController::contextMenu(int x, int y) {
-    if (view_.rows().selectedRow() != -1) view_.showFilePopup(x, y);
+    if (!busy() && view_.rows().selectedRow() != -1) view_.showFilePopup(x, y);
 }
 
 void MainController::openSelectedFile() {
+    if (busy()) return;
     ListRows& rows = view_.rows();
     int row = rows.selectedRow();
     if (row == -1) return;

@@ -81,6 +81,7 @@ bool MainController::viewTop() { return viewSide(top_, operation().topFolder); }
 bool MainController::viewBottom() { return viewSide(bottom_, operation().bottomFolder); }
 
 bool MainController::viewSide(FolderScanner& scanner, const char* folder) {
+    LongStep step(*this);
     enableMiddleButton(false);
     // Files of another folder than the one shown would be opened or deleted under the
     // wrong path.

@@ -17,8 +17,8 @@ public:
     RowFiles(const FolderScanner& top, const FolderScanner& bottom, const Clock& clock)
         : top_(top), bottom_(bottom), clock_(clock) {}
 
-    // Size with grouped thousands, modified date and time, or relative folder; empty for
-    // the name column (the row carries the name) and any other.
+    // The name, the size with grouped thousands, the modified date and time, or the
+    // relative folder; empty for any other column.
     std::string columnText(const FileEntry& entry, int column) const;
     // The entry's side's folder of the operation, its relative folder and its name.
     std::string fullPath(const FileEntry& entry, const SyncOperation& operation) const;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real program under Wine beside the engine alone (sync_timer) on the same trees: a top
 # folder of 25,000, 50,000 and 100,000 small files in folders of 250 and an empty bottom
-# folder. For each size, in one run: the time of Scan until the plan is listed and the time of
-# the run, for both, and their ratios. The source trees are made once and kept in the prefix.
+# folder. For each size, in one run, the best of ROUNDS (default 3) rounds of each, taken in
+# turns: the time of Scan until the plan is listed and the time of the run, and their
+# ratios. The source trees are made once and kept in the prefix.
 # Needs the Windows build and prefix of scripts/test. Usage: bench/wine-app.sh [BUILD]
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -41,17 +42,24 @@ fresh_destination() { rm -rf "$drive/evk-app/dst" && mkdir -p "$drive/evk-app/ds
 # milliseconds NAME LINE: the number before " ms" after NAME.
 milliseconds() { sed -n "s/.*$1 \([0-9]*\) ms.*/\1/p" <<<"$2"; }
 
+# least A B: the smaller number, B when A is empty.
+least() { if [ -z "$1" ] || [ "$2" -lt "$1" ]; then echo "$2"; else echo "$1"; fi; }
+
 measure() {
   for files in 25000 50000 100000; do
     make_tree "$files"
-    fresh_destination
-    engine=$(wine_run "$arch" "$build/$arch/sync_timer.exe" "C:\\evk-app\\$files\\" 'C:\evk-app\dst\')
-    fresh_destination
-    prepare_program "$files"
-    program=$(wine_run "$arch" "$build/$arch/app_timer.exe" "$build/$arch/evenkeeper.exe")
-    local ep er pp pr
-    ep=$(milliseconds "scan and plan" "$engine") er=$(milliseconds run "$engine")
-    pp=$(milliseconds "scan and plan" "$program") pr=$(milliseconds run "$program")
+    local ep="" er="" pp="" pr="" engine program
+    for round in $(seq "${ROUNDS:-3}"); do
+      fresh_destination
+      engine=$(wine_run "$arch" "$build/$arch/sync_timer.exe" "C:\\evk-app\\$files\\" 'C:\evk-app\dst\')
+      fresh_destination
+      prepare_program "$files"
+      program=$(wine_run "$arch" "$build/$arch/app_timer.exe" "$build/$arch/evenkeeper.exe")
+      ep=$(least "$ep" "$(milliseconds "scan and plan" "$engine")")
+      er=$(least "$er" "$(milliseconds run "$engine")")
+      pp=$(least "$pp" "$(milliseconds "scan and plan" "$program")")
+      pr=$(least "$pr" "$(milliseconds run "$program")")
+    done
     printf '%6d files: scan and plan: engine %6d ms, program %6d ms (%.2fx); run: engine %6d ms, program %6d ms (%.2fx)\n' \
       "$files" "$ep" "$pp" "$(awk "BEGIN{print $pp/$ep}")" "$er" "$pr" "$(awk "BEGIN{print $pr/$er}")"
   done

@@ -12,25 +12,22 @@
 #include "store/ChooseSettingsFile.h"
 
 namespace evenkeeper {
-namespace {
-
-ScannerServices scannerServices(MainDialogPort& dialog) {
-    return {systemDirectorySearch(), systemTextCompare(), dialog, systemMessagePump()};
-}
-
-}  // namespace
-
 // The main dialog comes first; it keeps references to the objects built after it and uses
 // them only once it runs.
 Program::Program()
-    : mainDialog_(services(), progress_, messageBox_),
-      top_(scannerServices(mainDialog_.controller())),
-      bottom_(scannerServices(mainDialog_.controller())),
+    : pump_(systemMessagePump()),
+      mainDialog_(services(), progress_, messageBox_),
+      top_(scannerServices()),
+      bottom_(scannerServices()),
       fileDialog_(kDataFileFilter, kDataFileFilterIndex, kDataFileExtension) {}
 
 MainServices Program::services() {
-    return {top_, bottom_, store_, systemFileSystem(), systemTextCompare(), systemMessagePump(),
+    return {top_, bottom_, store_, systemFileSystem(), systemTextCompare(), pump_,
             systemClock(), systemUserFolders(), fileDialog_};
+}
+
+ScannerServices Program::scannerServices() {
+    return {systemDirectorySearch(), systemTextCompare(), mainDialog_.controller(), pump_};
 }
 
 int Program::run(HINSTANCE instance) {

@@ -2,6 +2,7 @@
 // The objects that live for the whole run, built before the entry runs and destroyed after
 // it returns, in reverse order.
 #include "app/win32/MainDialog.h"
+#include "app/win32/PacedMessagePump.h"
 #include "engine/FolderScanner.h"
 #include "framework/MessageBoxWindow.h"
 #include "framework/ProgressWindow.h"
@@ -20,7 +21,9 @@ public:
 
 private:
     MainServices services();
+    ScannerServices scannerServices();
 
+    PacedMessagePump pump_;
     MainDialog mainDialog_;
     FolderScanner top_;
     FolderScanner bottom_;

@@ -4,7 +4,6 @@
 #include <cstring>
 #include <string>
 
-
 namespace evenkeeper {
 namespace {
 
@@ -15,8 +14,10 @@ struct ColumnFormat {
 
 constexpr ColumnFormat kColumns[] = {
     {"Name", LVCFMT_LEFT}, {"Size", LVCFMT_RIGHT}, {"Modified", LVCFMT_RIGHT}, {"Path", LVCFMT_LEFT}};
-constexpr int kPastTheEnd = 0x0FFFFFFF;
-constexpr DWORD kDrawEvery = 200;  // milliseconds
+// A drawing of the list takes tens of milliseconds under some systems: it is repeated no
+// sooner than 200 ms, nor than twenty times its own length, after the last one.
+constexpr DWORD kLeastDrawInterval = 200;  // milliseconds
+constexpr DWORD kDrawIntervalPerDrawTime = 20;
 
 }  // namespace
 
@@ -36,51 +37,66 @@ int ResultList::columnWidth(int column) {
     return int(SendMessageA(handle(), LVM_GETCOLUMNWIDTH, column, 0));
 }
 
-// Drawing the list after each row it gains or loses takes milliseconds, far longer than
-// the row's own work, so long steps fill and empty it undrawn and show it now and then.
+// Drawing the list after each row it gains or loses costs far more than the row's own
+// work, so long steps change it undrawn and show it now and then. Its rows move under the
+// user's selection meanwhile, so the selection goes.
 void ResultList::holdDrawing(bool hold) {
     held_ = hold;
+    if (hold) {
+        LVITEMA none = {};
+        none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageA(handle(), LVM_SETITEMSTATE, WPARAM(-1), reinterpret_cast<LPARAM>(&none));
+    }
     SendMessageA(handle(), WM_SETREDRAW, !hold, 0);
-    if (!hold) InvalidateRect(handle(), nullptr, TRUE);
+    if (!hold) showRowCount();
     lastDrawn_ = GetTickCount();
 }
 
 void ResultList::drawNowAndThen() {
-    if (!held_ || GetTickCount() - lastDrawn_ < kDrawEvery) return;
+    if (!held_) {
+        showRowCount();
+        return;
+    }
+    DWORD start = GetTickCount();
+    if (start - lastDrawn_ < std::max(kLeastDrawInterval, kDrawIntervalPerDrawTime * drawTime_))
+        return;
     SendMessageA(handle(), WM_SETREDRAW, TRUE, 0);
+    showRowCount();
     RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     SendMessageA(handle(), WM_SETREDRAW, FALSE, 0);
     lastDrawn_ = GetTickCount();
+    drawTime_ = lastDrawn_ - start;
 }
 
-void ResultList::clearRows() { SendMessageA(handle(), LVM_DELETEALLITEMS, 0, 0); }
+void ResultList::showRowCount() {
+    SendMessageA(handle(), LVM_SETITEMCOUNT, rows_.size(), LVSICF_NOSCROLL);
+}
+
+void ResultList::clearRows() {
+    rows_.clear();
+    SendMessageA(handle(), LVM_DELETEALLITEMS, 0, 0);
+}
 
 void ResultList::appendRow(FileEntry& entry, int image) {
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-    item.iItem = kPastTheEnd;
-    item.pszText = const_cast<char*>(entry.name);
-    item.iImage = image;
-    item.lParam = reinterpret_cast<LPARAM>(&entry);
-    SendMessageA(handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    rows_.push_back({&entry, image});
     drawNowAndThen();
 }
 
-int ResultList::nextRow(int row) {
-    return int(SendMessageA(handle(), LVM_GETNEXTITEM, WPARAM(row), MAKELPARAM(LVNI_ALL, 0)));
-}
+int ResultList::nextRow(int row) { return row + 1 < int(rows_.size()) ? row + 1 : -1; }
 
 FileEntry* ResultList::entryAt(int row) {
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    if (!SendMessageA(handle(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return nullptr;
-    return reinterpret_cast<FileEntry*>(item.lParam);
+    return row >= 0 && row < int(rows_.size()) ? rows_[std::size_t(row)].entry : nullptr;
 }
 
 void ResultList::deleteRow(int row) {
-    SendMessageA(handle(), LVM_DELETEITEM, row, 0);
-    drawNowAndThen();
+    if (row < 0 || row >= int(rows_.size())) return;
+    rows_.erase(rows_.begin() + row);
+    // Undrawn, the control learns the new count when it is next drawn; drawn, it moves the
+    // selection with the rows.
+    if (held_)
+        drawNowAndThen();
+    else
+        SendMessageA(handle(), LVM_DELETEITEM, row, 0);
 }
 
 int ResultList::selectedRow() {
@@ -89,18 +105,20 @@ int ResultList::selectedRow() {
 
 int ResultList::OnReflectedNotify(NMHDR* header) {
     switch (header->code) {
-        case LVN_GETDISPINFOA: copyColumnText(*reinterpret_cast<NMLVDISPINFOA*>(header)); break;
+        case LVN_GETDISPINFOA: describeRow(*reinterpret_cast<NMLVDISPINFOA*>(header)); break;
         case NM_DBLCLK: owner_.openSelectedFile(); break;
         default: break;
     }
     return 0;
 }
 
-void ResultList::copyColumnText(NMLVDISPINFOA& request) {
+void ResultList::describeRow(NMLVDISPINFOA& request) {
     LVITEMA& item = request.item;
+    if (item.iItem < 0 || item.iItem >= int(rows_.size())) return;
+    const Row& row = rows_[std::size_t(item.iItem)];
+    if (item.mask & LVIF_IMAGE) item.iImage = row.image;
     if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
-    const FileEntry* entry = entryAt(item.iItem);
-    std::string text = entry ? owner_.columnText(*entry, item.iSubItem) : std::string();
+    std::string text = owner_.columnText(*row.entry, item.iSubItem);
     std::size_t length = std::min(text.size(), std::size_t(item.cchTextMax - 1));
     std::memcpy(item.pszText, text.data(), length);
     item.pszText[length] = '\0';

@@ -1,8 +1,9 @@
 #pragma once
-// The result list (control 1000): one row per planned action or listed file, each holding
-// its FileEntry. Only the name is stored in the row; the other columns are asked for when
-// the list shows them.
+// The result list (control 1000): one row per planned action or listed file. The rows are
+// the program's own (a FileEntry and an image each); the list control only knows how many
+// there are and asks for the texts and images of the rows it shows.
 #include <cstdint>
+#include <deque>
 
 #include "app/ListRows.h"
 #include "app/ResultListOwner.h"
@@ -29,12 +30,21 @@ public:
     int OnReflectedNotify(NMHDR* header) override;
 
 private:
-    void copyColumnText(NMLVDISPINFOA& request);
+    struct Row {
+        FileEntry* entry;
+        int image;
+    };
+
+    void describeRow(NMLVDISPINFOA& request);
     void drawNowAndThen();
+    // Tells the control the number of rows, which it shows from then on.
+    void showRowCount();
 
     ResultListOwner& owner_;
+    std::deque<Row> rows_;  // a run removes rows from the front
     bool held_ = false;
     DWORD lastDrawn_ = 0;
+    DWORD drawTime_ = 0;  // how long the last drawing took
 };
 
 }  // namespace evenkeeper

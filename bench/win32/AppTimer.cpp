@@ -29,13 +29,13 @@ BOOL CALLBACK findMainWindow(HWND window, LPARAM context) {
     return TRUE;
 }
 
-// Polls condition every few milliseconds for up to ten minutes.
+// Polls condition every 10 ms for up to ten minutes.
 template <typename Condition>
 bool waitFor(Condition condition) {
     auto deadline = Clock::now() + std::chrono::minutes(10);
     while (!condition()) {
         if (Clock::now() > deadline) return false;
-        Sleep(5);
+        Sleep(10);
     }
     return true;
 }

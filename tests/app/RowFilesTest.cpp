@@ -34,7 +34,7 @@ TEST(RowFiles, ColumnTexts) {
     EXPECT_EQ(files.columnText(big, kColumnPath), "");
     EXPECT_EQ(files.columnText(small, kColumnPath), "Album\\");
     EXPECT_EQ(files.columnText(bottom, kColumnPath), "Disc\\");
-    EXPECT_EQ(files.columnText(big, kColumnName), "");
+    EXPECT_EQ(files.columnText(big, kColumnName), big.name);
     clock.convertible = false;
     EXPECT_EQ(files.columnText(big, kColumnModified), " ");
 }
