@@ -43,8 +43,8 @@ void removeAll(const std::string& folder) {
 // Wine maps a Windows path to the Unix path below it.
 std::string unixPathOf(const std::string& path) {
     using UnixName = char* (CDECL*)(LPCWSTR);
-    auto unixName = reinterpret_cast<UnixName>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name"));
+    auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
     check(unixName != nullptr, "not running under Wine: cannot change a folder's permissions");
     wchar_t wide[MAX_PATH];
     MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
