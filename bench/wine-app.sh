@@ -54,7 +54,7 @@ measure() {
       engine=$(wine_run "$arch" "$build/$arch/sync_timer.exe" "C:\\evk-app\\$files\\" 'C:\evk-app\dst\')
       fresh_destination
       prepare_program "$files"
-      program=$(wine_run "$arch" "$build/$arch/app_timer.exe" "$build/$arch/evenkeeper.exe")
+      program=$(wine_run "$arch" "$build/$arch/app_timer.exe")
       ep=$(least "$ep" "$(milliseconds "scan and plan" "$engine")")
       er=$(least "$er" "$(milliseconds run "$engine")")
       pp=$(least "$pp" "$(milliseconds "scan and plan" "$program")")
