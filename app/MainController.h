@@ -67,8 +67,9 @@ public:
 private:
     static const MainCommand kCommands[];
 
-    // A scan, a plan or a run: it lets messages through, so commands that would start
-    // another one or change what it works on are refused until it ends.
+    // A scan, a plan, a run or a side view. The first three let messages through, so
+    // commands that would start another one or change what it works on are refused until
+    // it ends; all of them change the list row by row, which is drawn only now and then.
     class LongStep {
     public:
         explicit LongStep(MainController& controller);
