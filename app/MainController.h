@@ -87,6 +87,7 @@ private:
     void invalidatePlan();
     void recomputePlan();
     bool foldersReady();
+    bool scanAndPlan();
     void commitFocusedField();
 
     // Commands; each answers whether it changed the sync operations.
@@ -113,6 +114,7 @@ private:
     bool showBottomToTop();
     bool showBothWays();
     bool showDirection(int direction);
+    bool viewTotals();
     bool deleteSelectedFile();
     bool exitProgram();
 

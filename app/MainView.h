@@ -62,6 +62,8 @@ public:
     virtual void openWithShell(const char* path) = 0;
     // The file popup at a screen position; its command comes back as a command.
     virtual void showFilePopup(int x, int y) = 0;
+    // The Results dialog over the dialog, until the user closes it.
+    virtual void showResults() = 0;
     virtual void endDialog(int result) = 0;
     virtual WindowHandle window() = 0;
 

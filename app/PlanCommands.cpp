@@ -41,7 +41,15 @@ bool MainController::foldersReady() {
 
 bool MainController::scan() {
     commitFocusedField();
-    if (!foldersReady()) return false;
+    // An Exit asked for during the scan is not held up by the dialog.
+    if (!foldersReady() || !scanAndPlan() || exitRequested_) return false;
+    view_.showResults();
+    return false;
+}
+
+// One long step, true when both trees were read whole; it ends before the Results dialog
+// opens, so that the list is drawn in full behind the dialog.
+bool MainController::scanAndPlan() {
     LongStep step(*this);
     const SyncOperation& job = operation();
     ProgressPort& progress = view_.progress();
@@ -59,7 +67,7 @@ bool MainController::scan() {
     session_.scanValid = true;
     progress.Close();
     finder_.findDifferences();
-    return false;
+    return true;
 }
 
 void MainController::recomputePlan() {
@@ -73,6 +81,11 @@ bool MainController::runPlan() {
     if (!middleEnabled_) return false;
     LongStep step(*this);
     SyncRun(syncContext(), files_, clock_).runSync();
+    return false;
+}
+
+bool MainController::viewTotals() {
+    view_.showResults();
     return false;
 }
 

@@ -95,6 +95,7 @@ public:
     void showFilePopup(int x, int y) override {
         calls.push_back("popup " + std::to_string(x) + " " + std::to_string(y));
     }
+    void showResults() override { calls.push_back("results"); }
     void endDialog(int result) override { calls.push_back("end " + std::to_string(result)); }
     WindowHandle window() override { return kOwner; }
     ListRows& rows() override { return rowList; }

@@ -84,7 +84,9 @@ TEST(MainScan, PlanIsRecomputedFromTheSameScanAndCarriedOutByTheMiddleButton) {
     EXPECT_TRUE(f.view.middleEnabled);
     Lines calls = f.view.take();
     EXPECT_EQ(calls.front(), "long step on");
-    EXPECT_EQ(calls.back(), "long step off");
+    // The Results dialog comes after the long step.
+    ASSERT_GE(calls.size(), 2u);
+    EXPECT_EQ(calls[calls.size() - 2], "long step off");
     // The same folder, typed without its backslash, keeps the plan.
     f.commit(Field::topFolder, f.tree.path("top"));
     EXPECT_EQ(f.rows(), (Lines{"0 a.txt", "0 b.mp3"}));
