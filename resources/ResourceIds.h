@@ -13,6 +13,7 @@
 #define IDI_ROW_COPY_UP 108
 #define IDI_ROW_SIDE_VIEW 109
 #define IDI_ROW_DELETE 112
+#define IDD_RESULTS 111
 #define IDR_POPUP_MENU 113
 
 // Controls of the main dialog.

@@ -16,7 +16,8 @@ namespace evenkeeper {
 // them only once it runs.
 Program::Program()
     : pump_(systemMessagePump()),
-      mainDialog_(services(), progress_, messageBox_),
+      mainDialog_(services(), progress_, messageBox_, results_),
+      results_(mainDialog_.controller().session(), top_, bottom_),
       top_(scannerServices()),
       bottom_(scannerServices()),
       fileDialog_(kDataFileFilter, kDataFileFilterIndex, kDataFileExtension) {}

@@ -3,6 +3,7 @@
 // it returns, in reverse order.
 #include "app/win32/MainDialog.h"
 #include "app/win32/PacedMessagePump.h"
+#include "app/win32/ResultsDialog.h"
 #include "engine/FolderScanner.h"
 #include "framework/MessageBoxWindow.h"
 #include "framework/ProgressWindow.h"
@@ -25,6 +26,7 @@ private:
 
     PacedMessagePump pump_;
     MainDialog mainDialog_;
+    ResultsDialog results_;
     FolderScanner top_;
     FolderScanner bottom_;
     SyncStore store_;

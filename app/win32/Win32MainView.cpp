@@ -27,8 +27,10 @@ HICON programIcon(int id, int size = 0) {
 }  // namespace
 
 Win32MainView::Win32MainView(const Dialog& dialog, ResultListOwner& listOwner,
-                             ProgressWindow& progress, MessageBoxWindow& messages)
-    : dialog_(dialog), list_(listOwner), progress_(progress, list_), messages_(messages) {}
+                             ProgressWindow& progress, MessageBoxWindow& messages,
+                             ResultsDialog& results)
+    : dialog_(dialog), list_(listOwner), progress_(progress, list_), messages_(messages),
+      results_(results) {}
 
 Field Win32MainView::fieldOf(HWND control) const {
     for (Field field : {Field::topFolder, Field::bottomFolder, Field::levels})
@@ -203,6 +205,8 @@ void Win32MainView::openWithShell(const char* path) { evenkeeper::openWithShell(
 void Win32MainView::showFilePopup(int x, int y) {
     TrackPopupMenu(GetSubMenu(popupMenu_, 0), TPM_RIGHTBUTTON, x, y, 0, dialog(), nullptr);
 }
+
+void Win32MainView::showResults() { results_.Show(dialog()); }
 
 void Win32MainView::endDialog(int result) { EndDialog(dialog(), result); }
 

@@ -1,0 +1,71 @@
+#include "app/win32/ResultsDialog.h"
+
+#include "framework/CentreOverOwner.h"
+#include "framework/ModuleInstance.h"
+#include "resources/ResourceIds.h"
+
+namespace evenkeeper {
+namespace {
+
+constexpr int kNumberWidth = 150;
+constexpr int kLabelWidth = 240;
+
+}  // namespace
+
+ResultsDialog::ResultsDialog(const SyncSession& session, const FolderScanner& top,
+                             const FolderScanner& bottom)
+    : session_(session), top_(top), bottom_(bottom) {}
+
+INT_PTR ResultsDialog::Show(HWND owner) {
+    return DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(IDD_RESULTS), owner, DialogRouter,
+                           reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR ResultsDialog::DialogProc(UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG: open(); return 1;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+            close(LOWORD(wParam) == IDOK ? 1 : 0);
+            return 1;
+        }
+        return 0;
+    // The system's own handling of the paint follows and validates the window.
+    case WM_PAINT: paint(); return 0;
+    default: return 0;
+    }
+}
+
+// The lines are drawn with the font of a fresh context of the window, not the dialog's.
+void ResultsDialog::open() {
+    context_ = GetDC(handle());
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(context_, &metrics);
+    charWidth_ = metrics.tmAveCharWidth;
+    lineHeight_ = metrics.tmHeight + metrics.tmExternalLeading;
+    CentreOverOwner(handle());
+}
+
+void ResultsDialog::paint() {
+    lineTop_ = lineHeight_;
+    SetBkColor(context_, GetSysColor(COLOR_BTNFACE));
+    for (const ResultsLine& line : resultsLines(currentFigures(session_, top_, bottom_)))
+        drawLine(line.number.c_str(), line.label.c_str());
+}
+
+void ResultsDialog::close(int result) {
+    ReleaseDC(handle(), context_);
+    context_ = nullptr;
+    EndDialog(handle(), result);
+}
+
+void ResultsDialog::drawLine(const char* number, const char* label) {
+    RECT numberBox = {charWidth_, lineTop_, charWidth_ + kNumberWidth, lineTop_ + lineHeight_};
+    DrawTextA(context_, number, -1, &numberBox, DT_RIGHT);
+    const int labelLeft = numberBox.right + charWidth_;
+    RECT labelBox = {labelLeft, lineTop_, labelLeft + kLabelWidth, lineTop_ + lineHeight_};
+    DrawTextA(context_, label, -1, &labelBox, 0);
+    lineTop_ += lineHeight_;
+}
+
+}  // namespace evenkeeper
