@@ -9,10 +9,11 @@ if(WIN32)
   add_library(evenkeeper_driver_support STATIC tests/app/driver/MainWindow.cpp
               tests/app/driver/ProgramFiles.cpp tests/app/driver/ProgramProcess.cpp
               tests/app/driver/RemoteBuffer.cpp tests/app/driver/Waiting.cpp
+              tests/app/driver/DrawnLines.cpp
               tests/support/win32/TempTree.cpp)
   target_include_directories(evenkeeper_driver_support PUBLIC ${CMAKE_SOURCE_DIR}
                              ${CMAKE_SOURCE_DIR}/tests)
-  target_link_libraries(evenkeeper_driver_support PUBLIC comctl32 shell32)
+  target_link_libraries(evenkeeper_driver_support PUBLIC comctl32 shell32 gdi32)
   add_dependencies(evenkeeper_driver_support evenkeeper)
 
   file(GLOB DRIVER_TEST_SOURCES CONFIGURE_DEPENDS tests/app/driver/*Test.cpp)

@@ -80,6 +80,7 @@ TEST_F(Fields, AChangedFolderDropsThePlanAndEnterScansTheTypedFolder) {
     window.pressKey(VK_RETURN);
     window.settle();
     ASSERT_TRUE(waitUntil([&] { return window.enabled(IDC_MIDDLE); })) << "Enter did not scan";
+    ASSERT_TRUE(window.closeResults());
     EXPECT_EQ(window.names(), std::vector<std::string>{"b.txt"});
     EXPECT_EQ(exitProgram(window), 0u);
     std::vector<std::string> record = firstRecord();

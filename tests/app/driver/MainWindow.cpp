@@ -88,10 +88,25 @@ bool MainWindow::settle() {
 bool MainWindow::scan() {
     click(IDC_SCAN);
     settle();
-    return waitUntil([&] {
+    return closeResults() && waitUntil([&] {
         return enabled(IDC_MIDDLE) && enabled(IDC_SCAN) &&
                !findProgramWindow(processId_, "WKWND");
     });
+}
+
+// The main dialog's only owned dialog that a scan or "View totals for folders" opens.
+HWND MainWindow::waitForResults(unsigned limitMs) const {
+    HWND results = nullptr;
+    waitUntil([&] { return (results = findProgramWindow(processId_, "#32770", dialog_)) != nullptr; },
+              limitMs);
+    return results;
+}
+
+bool MainWindow::closeResults() {
+    HWND results = waitForResults();
+    if (!results) return false;
+    PostMessageA(GetDlgItem(results, IDCANCEL), BM_CLICK, 0, 0);
+    return waitUntil([&] { return !IsWindow(results); });
 }
 
 bool MainWindow::runPlan() {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/driver/Waiting.h"
+
 namespace evenkeeper::driver {
 
 struct ListedRow {
@@ -31,8 +33,13 @@ public:
     void pressKey(WPARAM key);
     // Returns once everything posted before it was handled (or a long step lets it through).
     bool settle();
-    // Scan and wait for the plan; false when no plan came.
+    // Scan, wait for the plan and close the Results dialog that follows it; false when no
+    // plan or no Results dialog came.
     bool scan();
+    // The Results dialog over the main dialog once it shows; null when it did not come.
+    HWND waitForResults(unsigned limitMs = kPatienceMs) const;
+    // Closes the Results dialog with its "Ok" button and waits until it is gone.
+    bool closeResults();
     // The middle button, waiting for the run to end.
     bool runPlan();
     // Waits for a message box over the dialog and clicks its button (its text without "&").

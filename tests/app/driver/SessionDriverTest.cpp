@@ -104,6 +104,7 @@ TEST_F(Session, DuringALongScanScanDoesNothingAndExitWaitsForTheEnd) {
     EXPECT_TRUE(scanning()) << "the scan ended before the driver acted: the tree is too small";
     ASSERT_TRUE(waitUntil([&] { return window.enabled(IDC_MIDDLE) && !scanning(); }, 20000));
     EXPECT_EQ(window.names(), std::vector<std::string>{"a.txt"});
+    ASSERT_TRUE(window.closeResults());
 
     window.click(IDC_SCAN);
     ASSERT_TRUE(waitUntil(scanning));
