@@ -1,10 +1,13 @@
-// Puts the real program on the screen with a plan in its list for a screenshot taken from
-// outside: writes "plan.ready" in the current folder once the plan shows, then waits for
-// "plan.taken" (at most 30 s) and exits the program. Exit code 0 when the program showed
-// the plan and ended normally.
+// Puts the real program on the screen for two screenshots taken from outside: the Results
+// dialog that follows a scan, then the main dialog with the plan in its list. For each it
+// writes "NAME.ready" in the current folder once the picture is on the screen (holding the
+// screen area to keep, "WxH+X+Y", or nothing for the whole screen) and waits for "NAME.taken"
+// (at most 30 s); then it exits the program. Exit code 0 when the program
+// showed both and ended normally.
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
 
 #include "app/driver/MainWindow.h"
 #include "app/driver/ProgramFiles.h"
@@ -17,6 +20,21 @@
 using namespace evenkeeper::driver;
 using evenkeeper::test::kBaseTime;
 using evenkeeper::test::kHour;
+
+namespace {
+
+bool pictureTaken(const std::string& name, HWND window = nullptr) {
+    FILE* ready = std::fopen((name + ".ready").c_str(), "w");
+    if (!ready) return false;
+    RECT area;
+    if (window && GetWindowRect(window, &area))
+        std::fprintf(ready, "%ldx%ld+%ld+%ld", area.right - area.left, area.bottom - area.top,
+                     area.left, area.top);
+    if (std::fclose(ready) != 0) return false;
+    return waitUntil([&] { return fileExists(name + ".taken"); }, 30000);
+}
+
+}  // namespace
 
 int main() {
     ProgramProcess::endLeftOvers();
@@ -33,10 +51,14 @@ int main() {
     window.enter(IDC_TOP_FOLDER, top.root());
     window.enter(IDC_BOTTOM_FOLDER, bottom.root());
     window.click(IDC_DUPLICATE);
-    if (!window.scan() || window.rowCount() != 4) return 1;
-    FILE* ready = std::fopen("plan.ready", "w");
-    if (!ready || std::fclose(ready) != 0) return 1;
-    waitUntil([] { return fileExists("plan.taken"); }, 30000);
+    window.click(IDC_SCAN);
+    // The dialog draws its lines once it is shown; a moment lets that reach the screen.
+    HWND results = window.waitForResults();
+    if (!results) return 1;
+    Sleep(500);
+    if (!pictureTaken("results", results) || !window.closeResults() || window.rowCount() != 4) return 1;
+    window.settle();
+    if (!pictureTaken("plan")) return 1;
     window.click(IDCANCEL);
     return program.waitForExit() == 0 ? 0 : 1;
 }
