@@ -64,9 +64,10 @@ DrawnLines readDrawnLines(HWND results) {
         DrawnLine line;
         for (int y = top; y < top + drawn.lineHeight; ++y) {
             for (int x = numberLeft; x < labelEnd && x < width; ++x) {
-                if (x >= numberEnd && x < labelStart) continue;
                 if (pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)] == background) continue;
-                if (x < numberEnd) {
+                if (x >= numberEnd && x < labelStart) {
+                    line.gap = true;
+                } else if (x < numberEnd) {
                     line.number = true;
                     if (x + 1 > line.numberRight) line.numberRight = x + 1;
                 } else {

@@ -35,8 +35,9 @@ void expectColumns(const DrawnLines& drawn) {
     const int labelStart = numberEnd + drawn.charWidth;
     for (std::size_t i = 0; i < drawn.lines.size(); ++i) {
         const DrawnLine& line = drawn.lines[i];
-        if (!line.number) continue;
         SCOPED_TRACE("line place " + std::to_string(i));
+        EXPECT_FALSE(line.gap);
+        if (!line.number) continue;
         EXPECT_GE(line.numberRight, numberEnd - 3);
         EXPECT_LE(line.numberRight, numberEnd);
         EXPECT_GE(line.labelLeft, labelStart);
