@@ -2,14 +2,11 @@
 // direction, their numbers grouped in thousands, and a drive that cannot be asked.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 
 #include "app/ResultsLines.h"
-#include "engine/NumberText.h"
 #include "platform/DiskSpace.h"
 #include "support/PlanFixture.h"
-#include "support/TempTree.h"
 
 namespace evenkeeper::test {
 namespace {
@@ -108,20 +105,6 @@ TEST(ResultsLines, FiguresFollowTheScanAndTheLastPlan) {
     lines = shown(resultsLines(currentFigures(f.session, f.top, f.bottom)));
     EXPECT_EQ(Shown(lines.begin() + 8, lines.end()),
               (Shown{"5|bytes to move from bottom folder.", "1,234|bytes to delete from top folder."}));
-}
-
-TEST(ResultsLines, FreeSpaceOfARealFolderIsTheDrivesAnswer) {
-    TempTree tree;
-    PlanFixture f;
-    std::strcpy(f.operation.topFolder, tree.root().c_str());
-    std::strcpy(f.operation.bottomFolder, tree.path("missing\\").c_str());
-    ResultsFigures figures = currentFigures(f.session, f.top, f.bottom);
-    EXPECT_NE(figures.topFree, kUnknownSpace);
-    EXPECT_EQ(figures.bottomFree, kUnknownSpace);
-    char expected[32];
-    std::snprintf(expected, sizeof expected, "%llu", static_cast<unsigned long long>(figures.topFree));
-    groupThousands(expected);
-    EXPECT_EQ(resultsLines(figures)[0].number, expected);
 }
 
 }  // namespace
