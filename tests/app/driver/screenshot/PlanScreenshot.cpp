@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/driver/DrawnLines.h"
 #include "app/driver/MainWindow.h"
 #include "app/driver/ProgramFiles.h"
 #include "app/driver/ProgramProcess.h"
@@ -52,10 +53,13 @@ int main() {
     window.enter(IDC_BOTTOM_FOLDER, bottom.root());
     window.click(IDC_DUPLICATE);
     window.click(IDC_SCAN);
-    // The dialog draws its lines once it is shown; a moment lets that reach the screen.
+    // The dialog draws its lines once it is shown.
     HWND results = window.waitForResults();
-    if (!results) return 1;
-    Sleep(500);
+    if (!results || !waitUntil([&] {
+            DrawnLines drawn = readDrawnLines(results);
+            return !drawn.lines.empty() && drawn.lines[0].number;
+        }))
+        return 1;
     if (!pictureTaken("results", results) || !window.closeResults() || window.rowCount() != 4) return 1;
     window.settle();
     if (!pictureTaken("plan")) return 1;
