@@ -19,8 +19,8 @@ std::string unreadFolderNotice(const std::vector<std::string>& top,
                                const std::vector<std::string>& bottom) {
     std::size_t count = top.size() + bottom.size();
     if (count == 0) return {};
-    std::string text = std::to_string(count) + (count == 1 ? " folder" : " folders") +
-                       " could not be read (no access, a folder link, or a path too long):\n";
+    std::string text = "Evenkeeper did not read " + std::to_string(count) +
+                       (count == 1 ? " folder:\n" : " folders:\n");
     std::size_t named = 0;
     for (const auto* side : {&top, &bottom}) {
         const char* sideName = side == &top ? "top: " : "bottom: ";
@@ -28,7 +28,8 @@ std::string unreadFolderNotice(const std::vector<std::string>& top,
             if (named++ < kFoldersNamed) text += sideName + shownFolder(folder) + "\n";
     }
     if (count > kFoldersNamed) text += "and " + std::to_string(count - kFoldersNamed) + " more\n";
-    return text + "Nothing in them will be copied or deleted.";
+    return text + "(folder links, system folders, folders without access, paths too long)\n"
+                  "Nothing in them will be copied or deleted.";
 }
 
 }  // namespace evenkeeper

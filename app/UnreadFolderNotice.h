@@ -4,8 +4,8 @@
 
 namespace evenkeeper {
 
-// What the user is told after a scan that passed over folders it could not read (no
-// access, a folder link, a path too long): how many, the first few with their side, and
+// What the user is told after a scan that passed over folders it could not read (a folder
+// link, a system folder, no access, a path too long): how many, the first few with their side, and
 // that the plan leaves them alone. Empty when every folder was read. The lists hold
 // relative folders, as the scanners keep them.
 std::string unreadFolderNotice(const std::vector<std::string>& top,

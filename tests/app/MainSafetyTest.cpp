@@ -24,18 +24,20 @@ Lines messages(const Lines& calls) {
 TEST(UnreadFolderNotice, CountsAllNamesTheFirstFiveAndShortensDeepFolders) {
     EXPECT_EQ(unreadFolderNotice({}, {}), "");
     EXPECT_EQ(unreadFolderNotice({}, {"Player\\"}),
-              "1 folder could not be read (no access, a folder link, or a path too long):\n"
+              "Evenkeeper did not read 1 folder:\n"
               "bottom: Player\\\n"
+              "(folder links, system folders, folders without access, paths too long)\n"
               "Nothing in them will be copied or deleted.");
     const std::string deep(70, 'd');
     EXPECT_EQ(unreadFolderNotice({"", "a\\", deep + "\\", "b\\"}, {"c\\", "e\\", "f\\"}),
-              "7 folders could not be read (no access, a folder link, or a path too long):\n"
+              "Evenkeeper did not read 7 folders:\n"
               "top: the folder itself\n"
               "top: a\\\n"
               "top: ..." + std::string(56, 'd') + "\\\n"
               "top: b\\\n"
               "bottom: c\\\n"
               "and 2 more\n"
+              "(folder links, system folders, folders without access, paths too long)\n"
               "Nothing in them will be copied or deleted.");
 }
 
@@ -52,8 +54,9 @@ TEST(MainSafety, AScanThatPassedOverFolderLinksSaysSoOnceAfterThePlan) {
     f.controller.command(IDC_SCAN);
     Lines calls = f.view.take();
     EXPECT_EQ(messages(calls),
-              Lines{"message 0x30 Evenkeeper: 2 folders could not be read (no access, a folder "
-                    "link, or a path too long):\ntop: loop\\\nbottom: Music\\\n"
+              Lines{"message 0x30 Evenkeeper: Evenkeeper did not read 2 folders:\ntop: loop\\\n"
+                    "bottom: Music\\\n"
+                    "(folder links, system folders, folders without access, paths too long)\n"
                     "Nothing in them will be copied or deleted."});
     EXPECT_EQ(f.rows(), (Lines{"3 b.txt", "0 a.txt"}));
     // The scan's last word, after the plan enabled the middle button.
