@@ -10,24 +10,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-constexpr std::uint32_t kFolderLink = kAttributeDirectory | kAttributeReparsePoint;
-
-TEST(FolderLink, IsPassedOverAndGuardsItsTwinOnTheOtherSide) {
-    PlanFixture f;
-    f.tree.addFile("M:\\top\\same.txt", 1, kBaseTime);
-    f.tree.addFolder("M:\\top\\Linked", kFolderLink);
-    f.tree.addFile("M:\\top\\Linked\\seen-through-link.mp3", 1, kBaseTime);
-    f.tree.addFile("M:\\bottom\\same.txt", 1, kBaseTime);
-    f.tree.addFile("M:\\bottom\\linked\\only-here.mp3", 1, kBaseTime);
-    f.tree.addFile("M:\\bottom\\extra.txt", 1, kBaseTime);
-    ASSERT_TRUE(f.scan());
-    EXPECT_EQ(f.top.unreadFolders(), (Lines{"Linked\\"}));
-    EXPECT_EQ(f.top.table().count(), 1);
-    EXPECT_EQ(f.plan(kDuplicate, kTopToBottom), (Lines{"3 extra.txt"}));
-    // Nor is anything of the other side copied through the link.
-    EXPECT_EQ(f.plan(kCopy, kBottomToTop), (Lines{"1 extra.txt"}));
-}
-
 TEST(FolderLink, LoopsBackUpTheTreeAreNotWalked) {
     TempTree tree;
     tree.file("top\\a.txt", 1, kBaseTime);
@@ -63,21 +45,6 @@ TEST(FolderLink, DuplicateDoesNotActThroughADestinationLinkOutsideTheFolder) {
     EXPECT_FALSE(r.tree.exists("outside\\new.mp3"));
     EXPECT_FALSE(r.tree.exists("outside\\Live"));
     EXPECT_EQ(r.log(), "");
-}
-
-// A link on the source side hides what it leads to; the destination's real folder of the
-// same name keeps its files.
-TEST(FolderLink, DuplicateKeepsTheDestinationTwinOfASourceLink) {
-    RunFixture r;
-    r.tree.file("outside\\a.mp3", "a", kBaseTime);
-    r.tree.folderLink("top\\Music", "..\\outside");
-    r.tree.file("bottom\\Music\\mine.mp3", "m", kBaseTime);
-    r.tree.file("bottom\\Music\\Old\\older.mp3", "o", kBaseTime);
-    EXPECT_TRUE(r.plan(kDuplicate, kTopToBottom).empty());
-    r.run();
-    EXPECT_TRUE(r.tree.exists("bottom\\Music\\mine.mp3"));
-    EXPECT_TRUE(r.tree.exists("bottom\\Music\\Old\\older.mp3"));
-    EXPECT_FALSE(r.tree.exists("bottom\\Music\\a.mp3"));
 }
 
 }  // namespace
