@@ -1,6 +1,8 @@
 // The commands that scan, plan and carry out a sync, and the side views of the scans.
+#include "app/DeletionGuard.h"
 #include "app/FolderOverlap.h"
 #include "app/MainController.h"
+#include "app/UnreadFolderNotice.h"
 #include "engine/PathHelpers.h"
 #include "engine/SyncRun.h"
 #include "platform/FullPath.h"
@@ -9,6 +11,7 @@ namespace evenkeeper {
 namespace {
 
 constexpr std::uint32_t kScanBackground = 0xEE687B;
+constexpr std::uint32_t kYesNoQuestion = 0x24;  // MB_YESNO | MB_ICONQUESTION
 
 // Resets the scanner and walks folder; true when the whole tree was read.
 bool scanSide(FolderScanner& scanner, const char* folder, int levels) {
@@ -43,6 +46,8 @@ bool MainController::scan() {
     commitFocusedField();
     // An Exit asked for during the scan is not held up by the dialog.
     if (!foldersReady() || !scanAndPlan() || exitRequested_) return false;
+    std::string unread = unreadFolderNotice(top_.unreadFolders(), bottom_.unreadFolders());
+    if (!unread.empty()) showMessage(unread.c_str(), kMessageCaption);
     view_.showResults();
     return false;
 }
@@ -79,6 +84,9 @@ void MainController::recomputePlan() {
 bool MainController::runPlan() {
     // Only a plan the list shows is carried out: a side view's rows are no actions.
     if (!middleEnabled_) return false;
+    std::string question = massDeletionQuestion(view_.rows(), top_, bottom_);
+    if (!question.empty() && ask(question.c_str(), kMessageCaption, kYesNoQuestion) != kAnswerYes)
+        return false;
     LongStep step(*this);
     SyncRun(syncContext(), files_, clock_).runSync();
     return false;

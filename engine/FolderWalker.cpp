@@ -102,7 +102,8 @@ void FolderWalker::openSubfolderSearch() {
 
 // The next item of the current depth's search that is to be entered: a folder whose name
 // does not begin with "." and, unless includeSystem, without the system attribute. A
-// system folder passed over was not read: its files are unknown.
+// system folder passed over was not read: its files are unknown. So is a folder link: it
+// may lead back up the tree (repeating it at every level) or out of the chosen folder.
 bool FolderWalker::nextSubfolder(FindData& item, bool includeSystem) {
     OpenSearch& open = searches_[depth_];
     while (open.open) {
@@ -119,7 +120,9 @@ bool FolderWalker::nextSubfolder(FindData& item, bool includeSystem) {
         if (!(item.attributes & kAttributeDirectory) || item.name[0] == '.' ||
             !isUsableName(item.name))
             continue;
-        if (includeSystem || !(item.attributes & kAttributeSystem)) return true;
+        bool passedOver = (item.attributes & kAttributeReparsePoint) ||
+                          (!includeSystem && (item.attributes & kAttributeSystem));
+        if (!passedOver) return true;
         OnUnreadFolder(currentPath_, item.name);
     }
     return false;

@@ -28,7 +28,8 @@ protected:
     virtual int OnEnterFolder(const FindData* item) = 0;
     virtual int OnBeforeDescend(const FindData& item) = 0;
     // A folder whose content the walk could not read (search refused, vanished, path too
-    // long): the folder parentPath + name, or parentPath itself when name is null.
+    // long) or passed over (a system folder, a folder link): the folder parentPath + name,
+    // or parentPath itself when name is null.
     virtual void OnUnreadFolder(const char* parentPath, const char* name) = 0;
 
 private:

@@ -164,9 +164,9 @@ int SyncRun::createFolders() {
     context_.progress.Show("Creating  folders...");
     std::string failed;
     if (job_.direction == kTopToBottom || job_.direction == kBothWays)
-        failed = createFoldersOf(context_.top, job_.bottomFolder);
+        failed = createFoldersOf(context_.top, context_.bottom, job_.bottomFolder);
     if (failed.empty() && (job_.direction == kBottomToTop || job_.direction == kBothWays))
-        failed = createFoldersOf(context_.bottom, job_.topFolder);
+        failed = createFoldersOf(context_.bottom, context_.top, job_.topFolder);
     context_.progress.Close();
     if (failed.empty()) return 1;
     context_.dialog.showMessage("Can't create folder", failed.c_str());
@@ -174,10 +174,14 @@ int SyncRun::createFolders() {
 }
 
 // Every folder the source scan entered, in walk order so that parents come first; the
-// folder that could not be made, or empty.
-std::string SyncRun::createFoldersOf(const FolderScanner& source, const char* destinationRoot) {
+// folder that could not be made, or empty. Nothing is made in or below a folder the
+// destination's scan could not read: a folder link there leads elsewhere, perhaps out of
+// the chosen folder.
+std::string SyncRun::createFoldersOf(const FolderScanner& source, const FolderScanner& destination,
+                                     const char* destinationRoot) {
     const FolderList& folders = source.folders();
     for (int slot = 0; slot <= folders.lastIndex(); ++slot) {
+        if (destination.isBelowUnread(folders.folderAt(slot))) continue;
         std::string path = std::string(destinationRoot) + folders.folderAt(slot);
         if (!folderExists(files_, path.c_str()) && !makePath(files_, path.c_str())) return path;
     }

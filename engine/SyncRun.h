@@ -30,7 +30,8 @@ private:
     RowResult copyEntry(const std::string& source, const std::string& destination);
     RowResult copyFailed(const CopyResult& result, const std::string& source,
                          const std::string& destination, const FileState& before);
-    std::string createFoldersOf(const FolderScanner& source, const char* destinationRoot);
+    std::string createFoldersOf(const FolderScanner& source, const FolderScanner& destination,
+                                const char* destinationRoot);
     const char* progressText() const;
 
     SyncContext context_;

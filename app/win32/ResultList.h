@@ -19,6 +19,7 @@ public:
     int columnWidth(int column);
     // While held, the list is drawn a few times a second instead of after every change.
     void holdDrawing(bool hold);
+    bool drawingHeld() const { return held_; }
 
     void clearRows() override;
     void appendRow(FileEntry& entry, int image) override;

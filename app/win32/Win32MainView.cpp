@@ -188,8 +188,14 @@ void Win32MainView::enableMenuItem(int command, bool enable) {
     EnableMenuItem(mainMenu_, UINT(command), MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
 }
 
+// A box in the middle of a long step waits for the user; meanwhile the list shows what the
+// step has done so far (after a scan, the plan the notice is about).
 int Win32MainView::messageBox(const char* text, const char* caption, std::uint32_t flags) {
-    return messages_.Show(dialog(), text, caption, flags, 0, 0, kMessageBackground, kMessageShadow);
+    bool held = list_.drawingHeld();
+    if (held) list_.holdDrawing(false);
+    int answer = messages_.Show(dialog(), text, caption, flags, 0, 0, kMessageBackground, kMessageShadow);
+    if (held) list_.holdDrawing(true);
+    return answer;
 }
 
 bool Win32MainView::browseFolder(const char* title, std::string& folder) {

@@ -45,8 +45,13 @@ bool sortsBefore(const FindData& a, const FindData& b) {
 bool describe(const std::string& folder, const char* name, FindData& item) {
     struct stat info;
     std::string path = folder + name;
-    if (stat(path.c_str(), &info) != 0 && lstat(path.c_str(), &info) != 0) return false;
+    if (lstat(path.c_str(), &info) != 0) return false;
+    bool link = S_ISLNK(info.st_mode);
+    struct stat target;
+    if (link && stat(path.c_str(), &target) == 0) info = target;  // a dangling link stays itself
     std::uint32_t attributes = S_ISDIR(info.st_mode) ? kAttributeDirectory : kAttributeArchive;
+    // As Wine reports it: a link to a folder is a reparse point, a link to a file the file.
+    if (link && S_ISDIR(info.st_mode)) attributes |= kAttributeReparsePoint;
     if (!(info.st_mode & S_IWUSR)) attributes |= kAttributeReadOnly;
     if (name[0] == '.' && std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0)
         attributes |= kAttributeHidden;

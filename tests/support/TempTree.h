@@ -29,6 +29,9 @@ public:
     // Windows attributes (hidden, system, read-only); where the platform has no such
     // attribute only read-only is applied.
     void setAttributes(const std::string& relative, std::uint32_t attributes);
+    // A symbolic link to a folder; target is taken as it stands, relative to the link's
+    // folder ("." or "..\outside") or a full path. Removing the tree removes the link only.
+    void folderLink(const std::string& relative, const std::string& target);
     // Takes every permission away from a folder, so that an unprivileged user cannot list it.
     void makeUnreadable(const std::string& relative);
     // Lets a folder be read but not written, so that an unprivileged user can write the
@@ -41,6 +44,7 @@ private:
 
     std::string root_;
     std::vector<std::string> locked_;  // opened again at the end
+    std::vector<std::string> links_;   // removed first where the tree's removal would follow them
 };
 
 // Whether this process ignores permissions (root, or Wine run by root), so that an

@@ -31,6 +31,9 @@ void removeAll(const std::string& folder) {
             std::string name = data.cFileName;
             if (name == "." || name == "..") continue;
             std::string item = folder + name;
+            // Wine's RemoveDirectoryA on a folder link removes the folder it leads to; the
+            // links are gone before this runs.
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) continue;
             SetFileAttributesA(item.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) removeAll(item + "\\");
             else DeleteFileA(item.c_str());
@@ -55,17 +58,17 @@ std::string unixPathOf(const std::string& path) {
     return result;
 }
 
-// The test runs the Unix chmod, since Wine keeps no access-control lists of its own. Wine
-// starts a Unix program without a process to wait for, so the command leaves a mark once
-// the mode is set, and the test waits for the mark.
-void unixChmod(const std::string& path, const char* mode) {
+// Runs a Unix shell command, for what Win32 cannot do under Wine: permissions (Wine keeps
+// no access-control lists of its own) and symbolic links. Wine starts a Unix program
+// without a process to wait for, so the command leaves a mark once it succeeded, and the
+// test waits for the mark.
+void unixCommand(const std::string& shellCommand) {
     static int marks = 0;
     char temp[MAX_PATH];
     check(GetTempPathA(MAX_PATH, temp) != 0, "no temporary folder");
-    std::string mark = std::string(temp) + "evk-chmod-" + std::to_string(GetCurrentProcessId()) +
+    std::string mark = std::string(temp) + "evk-unix-" + std::to_string(GetCurrentProcessId()) +
                        "-" + std::to_string(marks++);
-    std::string command = std::string("/bin/sh -c \"chmod ") + mode + " '" + unixPathOf(path) +
-                          "' && : > '" + unixPathOf(mark) + "'\"";
+    std::string command = "/bin/sh -c \"" + shellCommand + " && : > '" + unixPathOf(mark) + "'\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
@@ -81,6 +84,10 @@ void unixChmod(const std::string& path, const char* mode) {
     DeleteFileA(mark.c_str());
 }
 
+void unixChmod(const std::string& path, const char* mode) {
+    unixCommand(std::string("chmod ") + mode + " '" + unixPathOf(path) + "'");
+}
+
 }  // namespace
 
 TempTree::TempTree() {
@@ -94,6 +101,7 @@ TempTree::TempTree() {
 
 TempTree::~TempTree() {
     for (const std::string& folder : locked_) unixChmod(folder, "755");
+    for (const std::string& link : links_) unixCommand("rm '" + unixPathOf(link) + "'");
     removeAll(root_);
 }
 
@@ -157,6 +165,17 @@ std::uint64_t TempTree::lastWrite(const std::string& relative) const {
 void TempTree::setAttributes(const std::string& relative, std::uint32_t attributes) {
     check(SetFileAttributesA(path(relative).c_str(), attributes) != 0,
           "cannot set the attributes of " + path(relative));
+}
+
+void TempTree::folderLink(const std::string& relative, const std::string& target) {
+    std::string link = path(relative);
+    makeParents(link);
+    bool absolute = target.size() > 1 && target[1] == ':';
+    std::string unixTarget = absolute ? unixPathOf(target) : target;
+    for (char& c : unixTarget)
+        if (c == '\\') c = '/';
+    unixCommand("ln -s '" + unixTarget + "' '" + unixPathOf(link) + "'");
+    links_.push_back(link);
 }
 
 void TempTree::makeUnreadable(const std::string& relative) { lockFolder(relative, 0); }

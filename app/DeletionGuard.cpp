@@ -1,0 +1,37 @@
+#include "app/DeletionGuard.h"
+
+#include <cstdio>
+
+#include "engine/NumberText.h"
+
+namespace evenkeeper {
+namespace {
+
+std::string grouped(int number) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%d", number);
+    groupThousands(text);
+    return text;
+}
+
+}  // namespace
+
+std::string massDeletionQuestion(ResultRows& rows, const FolderScanner& top,
+                                 const FolderScanner& bottom) {
+    int deletions[2] = {0, 0};
+    for (int row = rows.nextRow(-1); row != -1; row = rows.nextRow(row)) {
+        const FileEntry* entry = rows.entryAt(row);
+        if (entry->toDelete) ++deletions[entry->side == Side::top ? 0 : 1];
+    }
+    std::string question;
+    for (const FolderScanner* side : {&top, &bottom}) {
+        int planned = deletions[side == &top ? 0 : 1];
+        int files = side->table().count();
+        if (planned < kMassDeletionFiles || planned * 2 <= files) continue;
+        question += "This will delete " + grouped(planned) + " of the " + grouped(files) +
+                    " files in\n" + side->root() + "\n";
+    }
+    return question.empty() ? question : question + "Do you want to go on?";
+}
+
+}  // namespace evenkeeper

@@ -1,0 +1,19 @@
+#pragma once
+// Choosing the wrong direction for a Duplicate makes an empty folder the source and plans
+// every file of the full one for deletion. Before such a plan runs, the user is asked.
+#include <string>
+
+#include "engine/FolderScanner.h"
+#include "engine/ResultRows.h"
+
+namespace evenkeeper {
+
+// A plan is asked about when it deletes at least this many files of one side and more
+// than half of that side's files.
+constexpr int kMassDeletionFiles = 10;
+
+// The question to ask before the plan in rows runs, or empty when it may run as it is.
+std::string massDeletionQuestion(ResultRows& rows, const FolderScanner& top,
+                                 const FolderScanner& bottom);
+
+}  // namespace evenkeeper
