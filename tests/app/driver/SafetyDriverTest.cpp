@@ -61,6 +61,7 @@ TEST_F(Safety, FolderLinksAreToldAndNotFollowed) {
     window.click(IDC_DUPLICATE);
     window.click(IDC_SCAN);
     ASSERT_TRUE(window.answerBox("Ok"));
+    ASSERT_TRUE(window.closeResults());
     ASSERT_TRUE(waitUntil([&] { return window.enabled(IDC_MIDDLE) && window.enabled(IDC_SCAN); }));
     // old.mp3 to delete and a.mp3 to copy; nothing of or into Music, nothing of loop.
     EXPECT_EQ(window.names(), (std::vector<std::string>{"old.mp3", "a.mp3"}));
