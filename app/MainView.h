@@ -62,6 +62,9 @@ public:
     virtual void openWithShell(const char* path) = 0;
     // The file popup at a screen position; its command comes back as a command.
     virtual void showFilePopup(int x, int y) = 0;
+    // The dialog that chooses a previous sync operation, owned by this one; its result (1
+    // when it chose or deleted an operation, 0 when not, -1 when it could not be shown).
+    virtual int chooseSyncOperation() = 0;
     virtual void endDialog(int result) = 0;
     virtual WindowHandle window() = 0;
 

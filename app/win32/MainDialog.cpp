@@ -5,8 +5,8 @@
 namespace evenkeeper {
 
 MainDialog::MainDialog(const MainServices& services, ProgressWindow& progress,
-                       MessageBoxWindow& messages)
-    : view_(*this, controller_, progress, messages), controller_(view_, services) {}
+                       MessageBoxWindow& messages, ChooseSyncDialog& chooseSync)
+    : view_(*this, controller_, progress, messages, chooseSync), controller_(view_, services) {}
 
 void MainDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
     // A field's notifications count only when it has lost the focus.

@@ -9,7 +9,8 @@ namespace evenkeeper {
 
 class MainDialog : public Dialog {
 public:
-    MainDialog(const MainServices& services, ProgressWindow& progress, MessageBoxWindow& messages);
+    MainDialog(const MainServices& services, ProgressWindow& progress, MessageBoxWindow& messages,
+               ChooseSyncDialog& chooseSync);
 
     // The main dialog as the engine and the store see it.
     MainController& controller() { return controller_; }

@@ -27,8 +27,13 @@ HICON programIcon(int id, int size = 0) {
 }  // namespace
 
 Win32MainView::Win32MainView(const Dialog& dialog, ResultListOwner& listOwner,
-                             ProgressWindow& progress, MessageBoxWindow& messages)
-    : dialog_(dialog), list_(listOwner), progress_(progress, list_), messages_(messages) {}
+                             ProgressWindow& progress, MessageBoxWindow& messages,
+                             ChooseSyncDialog& chooseSync)
+    : dialog_(dialog),
+      list_(listOwner),
+      progress_(progress, list_),
+      messages_(messages),
+      chooseSync_(chooseSync) {}
 
 Field Win32MainView::fieldOf(HWND control) const {
     for (Field field : {Field::topFolder, Field::bottomFolder, Field::levels})
@@ -203,6 +208,8 @@ void Win32MainView::openWithShell(const char* path) { evenkeeper::openWithShell(
 void Win32MainView::showFilePopup(int x, int y) {
     TrackPopupMenu(GetSubMenu(popupMenu_, 0), TPM_RIGHTBUTTON, x, y, 0, dialog(), nullptr);
 }
+
+int Win32MainView::chooseSyncOperation() { return chooseSync_.run(dialog()); }
 
 void Win32MainView::endDialog(int result) { EndDialog(dialog(), result); }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The main dialog's windows: the calls of the real dialog behind the controller's view.
 #include "app/MainView.h"
+#include "app/win32/ChooseSyncDialog.h"
 #include "app/win32/ProgressOverList.h"
 #include "app/win32/ResultList.h"
 #include "framework/ButtonControl.h"
@@ -13,7 +14,7 @@ namespace evenkeeper {
 class Win32MainView : public MainView {
 public:
     Win32MainView(const Dialog& dialog, ResultListOwner& listOwner, ProgressWindow& progress,
-                  MessageBoxWindow& messages);
+                  MessageBoxWindow& messages, ChooseSyncDialog& chooseSync);
 
     // Which field a control window is, or Field::none.
     Field fieldOf(HWND control) const;
@@ -49,6 +50,7 @@ public:
     bool browseFolder(const char* title, std::string& folder) override;
     void openWithShell(const char* path) override;
     void showFilePopup(int x, int y) override;
+    int chooseSyncOperation() override;
     void endDialog(int result) override;
     WindowHandle window() override;
 
@@ -68,6 +70,7 @@ private:
     ButtonControl middleButton_;
     ProgressOverList progress_;
     MessageBoxWindow& messages_;
+    ChooseSyncDialog& chooseSync_;
     HWND statusBar_ = nullptr;
     HMENU mainMenu_ = nullptr;
     HMENU popupMenu_ = nullptr;
