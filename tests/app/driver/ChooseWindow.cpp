@@ -47,8 +47,9 @@ COLORREF ChooseWindow::rowColour(int row) const {
     room.write(&bounds, sizeof bounds);
     if (!send(LVM_GETITEMRECT, row, room.at())) return CLR_INVALID;
     room.read(&bounds, sizeof bounds);
-    // Left of where the texts begin and clear of the selection's outline.
-    POINT inside = {bounds.left + 2, (bounds.top + bounds.bottom) / 2};
+    // Clear of the selection's outline and short of the texts, whether the control starts
+    // the drawn item at its bounds or, as Wine's does, two pixels in.
+    POINT inside = {bounds.left + 3, (bounds.top + bounds.bottom) / 2};
     ClientToScreen(list_, &inside);
     HDC screen = GetDC(nullptr);
     COLORREF colour = GetPixel(screen, inside.x, inside.y);
