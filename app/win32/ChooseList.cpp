@@ -44,10 +44,13 @@ int ChooseList::selectedRow() {
     return int(SendMessageA(handle(), LVM_GETNEXTITEM, WPARAM(-1), MAKELPARAM(LVNI_SELECTED, 0)));
 }
 
+// The keyboard goes on from the selected row, which is scrolled into sight: with many
+// operations the current one may lie below the list's end.
 void ChooseList::selectRow(int row) {
     LVITEMA item = {};
-    item.stateMask = item.state = LVIS_SELECTED;
+    item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageA(handle(), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+    SendMessageA(handle(), LVM_ENSUREVISIBLE, row, FALSE);
 }
 
 int ChooseList::columnWidth(int column) {

@@ -33,7 +33,7 @@ TEST_F(ChooseSync, OpensOnTheCurrentOperationInPairsOfColours) {
     const COLORREF pairs[] = {pink, cyan, magenta, lightBlue, pink};
     for (int row = 0; row < 10; ++row)
         EXPECT_EQ(choose.rowColour(row), pairs[row / 2]) << "row " << row;
-    choose.click(IDCANCEL);
+    choose.pressKey(VK_ESCAPE);
     ASSERT_TRUE(choose.waitClosed());
     EXPECT_EQ(window.text(IDC_TOP_FOLDER), "C:\\d\\");
     EXPECT_EQ(exitProgram(window), 0u);
@@ -89,8 +89,8 @@ TEST_F(ChooseSync, DeleteWithOneOperationLeftDoesNothing) {
     ASSERT_TRUE(choose.handle()) << "the dialog did not open";
     ASSERT_EQ(choose.rowCount(), 2);
     choose.click(IDC_CHOOSE_DELETE);
-    // Cancel is handled after Delete, so the dialog is gone only once Delete was handled.
-    choose.click(IDCANCEL);
+    // The close box cancels after Delete was handled.
+    PostMessageA(choose.handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(choose.waitClosed());
     EXPECT_EQ(window.text(IDC_TOP_FOLDER), "C:\\only\\");
     EXPECT_EQ(exitProgram(window), 0u);

@@ -25,6 +25,10 @@ LRESULT ChooseWindow::send(UINT message, WPARAM wParam, LPARAM lParam) const {
 
 void ChooseWindow::click(int id) { PostMessageA(GetDlgItem(dialog_, id), BM_CLICK, 0, 0); }
 
+void ChooseWindow::pressKey(WPARAM key) {
+    PostMessageA(list_, WM_KEYDOWN, key, 1 | LPARAM(MapVirtualKeyA(UINT(key), 0)) << 16);
+}
+
 bool ChooseWindow::waitClosed() { return waitUntil([&] { return !IsWindow(dialog_); }); }
 
 int ChooseWindow::rowCount() const { return int(send(LVM_GETITEMCOUNT, 0, 0)); }

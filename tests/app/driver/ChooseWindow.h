@@ -19,6 +19,9 @@ public:
 
     HWND handle() const { return dialog_; }
     void click(int id);
+    // A key posted to the list, which has the focus, so that the dialog's own keyboard
+    // handling runs.
+    void pressKey(WPARAM key);
     // Waits until the dialog is gone; false when it stayed.
     bool waitClosed();
 
