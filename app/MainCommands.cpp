@@ -28,6 +28,7 @@ const MainCommand MainController::kCommands[] = {
     {IDM_CHOOSE_FILE,          &MainController::chooseDataFile,   Marks::never,       false},
     {IDM_NEW_SYNC,             &MainController::newOperation,     Marks::never,       false},
     {IDM_VIEW_TOTALS,          &MainController::viewTotals,       Marks::never,       false},
+    {IDM_CHOOSE_SYNC,          &MainController::chooseSync,       Marks::whenChanged, false},
     // Exit waits for a long step to end.
     {IDM_EXIT,                 &MainController::exitProgram,      Marks::never,       true},
 };

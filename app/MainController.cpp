@@ -156,4 +156,9 @@ bool MainController::newOperation() {
     return false;
 }
 
+bool MainController::chooseSync() {
+    int result = view_.chooseSyncOperation();
+    return result != 0 && result != -1;
+}
+
 }  // namespace evenkeeper

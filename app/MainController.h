@@ -107,6 +107,7 @@ private:
     bool chooseOperation(int chosen);
     bool chooseDataFile();
     bool newOperation();
+    bool chooseSync();
     bool viewTop();
     bool viewBottom();
     bool viewSide(FolderScanner& scanner, const char* folder);

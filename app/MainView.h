@@ -64,6 +64,9 @@ public:
     virtual void showFilePopup(int x, int y) = 0;
     // The Results dialog over the dialog, until the user closes it.
     virtual void showResults() = 0;
+    // The dialog that chooses a previous sync operation, owned by this one; its result (1
+    // when it chose or deleted an operation, 0 when not, -1 when it could not be shown).
+    virtual int chooseSyncOperation() = 0;
     virtual void endDialog(int result) = 0;
     virtual WindowHandle window() = 0;
 

@@ -9,7 +9,7 @@ if(WIN32)
   add_library(evenkeeper_driver_support STATIC tests/app/driver/MainWindow.cpp
               tests/app/driver/ProgramFiles.cpp tests/app/driver/ProgramProcess.cpp
               tests/app/driver/RemoteBuffer.cpp tests/app/driver/Waiting.cpp
-              tests/app/driver/DrawnLines.cpp
+              tests/app/driver/ChooseWindow.cpp tests/app/driver/DrawnLines.cpp
               tests/support/win32/TempTree.cpp)
   target_include_directories(evenkeeper_driver_support PUBLIC ${CMAKE_SOURCE_DIR}
                              ${CMAKE_SOURCE_DIR}/tests)
@@ -32,5 +32,19 @@ if(WIN32)
                    ${FRAMEWORK_WINE_ARCH} $<TARGET_FILE:plan_screenshot>
                    ${CMAKE_BINARY_DIR}/screenshots/program)
   set_tests_properties(Driver.Screenshot PROPERTIES RUN_SERIAL TRUE TIMEOUT 60
+                       FIXTURES_REQUIRED FrameworkDesktop)
+
+  # A picture of "Choose previous sync" with five operations, in a folder of its own.
+  add_executable(choose_screenshot tests/app/driver/screenshot/ChooseScreenshot.cpp
+                 tests/framework/gallery/ScreenCapture.cpp)
+  target_link_libraries(choose_screenshot PRIVATE evenkeeper_driver_support gdi32)
+  set(CHOOSE_SCREENSHOT_DIR ${CMAKE_BINARY_DIR}/screenshots/choose)
+  file(MAKE_DIRECTORY ${CHOOSE_SCREENSHOT_DIR})
+  add_test(NAME Driver.ChooseScreenshot
+           COMMAND bash -c "rm -f choose.bmp choose.png && \"$0\" \"$1\" \"$2\" && convert choose.bmp choose.png && rm choose.bmp"
+                   ${CMAKE_SOURCE_DIR}/scripts/wine-exec ${FRAMEWORK_WINE_ARCH}
+                   $<TARGET_FILE:choose_screenshot>
+           WORKING_DIRECTORY ${CHOOSE_SCREENSHOT_DIR})
+  set_tests_properties(Driver.ChooseScreenshot PROPERTIES RUN_SERIAL TRUE TIMEOUT 60
                        FIXTURES_REQUIRED FrameworkDesktop)
 endif()

@@ -47,3 +47,9 @@
 #define IDM_DELETE_FILE 40013
 #define IDM_POPUP_CANCEL 40014
 #define IDM_CHECK_UPDATES 40015
+
+// The dialog that chooses a previous sync operation and its controls (OK and Cancel are
+// IDOK and IDCANCEL, 1 and 2).
+#define IDD_CHOOSE_SYNC 110
+#define IDC_CHOOSE_LIST 1014
+#define IDC_CHOOSE_DELETE 1015

@@ -5,8 +5,10 @@
 namespace evenkeeper {
 
 MainDialog::MainDialog(const MainServices& services, ProgressWindow& progress,
-                       MessageBoxWindow& messages, ResultsDialog& results)
-    : view_(*this, controller_, progress, messages, results), controller_(view_, services) {}
+                       MessageBoxWindow& messages, ResultsDialog& results,
+                       ChooseSyncDialog& chooseSync)
+    : view_(*this, controller_, progress, messages, results, chooseSync),
+      controller_(view_, services) {}
 
 void MainDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
     // A field's notifications count only when it has lost the focus.

@@ -10,7 +10,7 @@ namespace evenkeeper {
 class MainDialog : public Dialog {
 public:
     MainDialog(const MainServices& services, ProgressWindow& progress, MessageBoxWindow& messages,
-               ResultsDialog& results);
+               ResultsDialog& results, ChooseSyncDialog& chooseSync);
 
     // The main dialog as the engine and the store see it.
     MainController& controller() { return controller_; }

@@ -16,11 +16,12 @@ namespace evenkeeper {
 // them only once it runs.
 Program::Program()
     : pump_(systemMessagePump()),
-      mainDialog_(services(), progress_, messageBox_, results_),
+      mainDialog_(services(), progress_, messageBox_, results_, chooseSync_),
       results_(mainDialog_.controller().session(), top_, bottom_),
       top_(scannerServices()),
       bottom_(scannerServices()),
-      fileDialog_(kDataFileFilter, kDataFileFilterIndex, kDataFileExtension) {}
+      fileDialog_(kDataFileFilter, kDataFileFilterIndex, kDataFileExtension),
+      chooseSync_(store_, mainDialog_.controller().session(), mainDialog_.controller()) {}
 
 MainServices Program::services() {
     return {top_, bottom_, store_, systemFileSystem(), systemTextCompare(), pump_,

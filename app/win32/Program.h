@@ -1,6 +1,7 @@
 #pragma once
 // The objects that live for the whole run, built before the entry runs and destroyed after
 // it returns, in reverse order.
+#include "app/win32/ChooseSyncDialog.h"
 #include "app/win32/MainDialog.h"
 #include "app/win32/PacedMessagePump.h"
 #include "app/win32/ResultsDialog.h"
@@ -33,6 +34,7 @@ private:
     MessageBoxWindow messageBox_;
     ProgressWindow progress_;
     Win32FileDialog fileDialog_;
+    ChooseSyncDialog chooseSync_;
 };
 
 }  // namespace evenkeeper

@@ -28,9 +28,13 @@ HICON programIcon(int id, int size = 0) {
 
 Win32MainView::Win32MainView(const Dialog& dialog, ResultListOwner& listOwner,
                              ProgressWindow& progress, MessageBoxWindow& messages,
-                             ResultsDialog& results)
-    : dialog_(dialog), list_(listOwner), progress_(progress, list_), messages_(messages),
-      results_(results) {}
+                             ResultsDialog& results, ChooseSyncDialog& chooseSync)
+    : dialog_(dialog),
+      list_(listOwner),
+      progress_(progress, list_),
+      messages_(messages),
+      results_(results),
+      chooseSync_(chooseSync) {}
 
 Field Win32MainView::fieldOf(HWND control) const {
     for (Field field : {Field::topFolder, Field::bottomFolder, Field::levels})
@@ -213,6 +217,7 @@ void Win32MainView::showFilePopup(int x, int y) {
 }
 
 void Win32MainView::showResults() { results_.Show(dialog()); }
+int Win32MainView::chooseSyncOperation() { return chooseSync_.run(dialog()); }
 
 void Win32MainView::endDialog(int result) { EndDialog(dialog(), result); }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The main dialog's windows: the calls of the real dialog behind the controller's view.
 #include "app/MainView.h"
+#include "app/win32/ChooseSyncDialog.h"
 #include "app/win32/ProgressOverList.h"
 #include "app/win32/ResultList.h"
 #include "app/win32/ResultsDialog.h"
@@ -14,7 +15,8 @@ namespace evenkeeper {
 class Win32MainView : public MainView {
 public:
     Win32MainView(const Dialog& dialog, ResultListOwner& listOwner, ProgressWindow& progress,
-                  MessageBoxWindow& messages, ResultsDialog& results);
+                  MessageBoxWindow& messages, ResultsDialog& results,
+                  ChooseSyncDialog& chooseSync);
 
     // Which field a control window is, or Field::none.
     Field fieldOf(HWND control) const;
@@ -51,6 +53,7 @@ public:
     void openWithShell(const char* path) override;
     void showFilePopup(int x, int y) override;
     void showResults() override;
+    int chooseSyncOperation() override;
     void endDialog(int result) override;
     WindowHandle window() override;
 
@@ -71,6 +74,7 @@ private:
     ProgressOverList progress_;
     MessageBoxWindow& messages_;
     ResultsDialog& results_;
+    ChooseSyncDialog& chooseSync_;
     HWND statusBar_ = nullptr;
     HMENU mainMenu_ = nullptr;
     HMENU popupMenu_ = nullptr;

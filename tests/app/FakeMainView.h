@@ -3,6 +3,7 @@
 // fields' texts, the focus, the answers of message boxes and the folder browser, and the
 // result list's rows with a selection.
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -96,6 +97,12 @@ public:
         calls.push_back("popup " + std::to_string(x) + " " + std::to_string(y));
     }
     void showResults() override { calls.push_back("results"); }
+    // What the user does in the choose dialog; its result. Not set: cancelled at once.
+    std::function<int()> chooser;
+    int chooseSyncOperation() override {
+        calls.push_back("choose sync");
+        return chooser ? chooser() : 0;
+    }
     void endDialog(int result) override { calls.push_back("end " + std::to_string(result)); }
     WindowHandle window() override { return kOwner; }
     ListRows& rows() override { return rowList; }
