@@ -64,6 +64,18 @@ uninstalled() {
   return 1
 }
 
+# Every line of the users' README ends in CR LF, and its version was filled in.
+windows_readme() {
+  local readme lines
+  readme=$(mktemp)
+  unzip -p "$archive" README.txt >"$readme"
+  lines=$(tr -cd '\n' <"$readme" | wc -c)
+  [ "$lines" -gt 0 ] && [ "$(grep -c $'\r$' "$readme")" -eq "$lines" ] && ! grep -q '@VERSION@' "$readme"
+  local status=$?
+  rm -f "$readme"
+  return $status
+}
+
 smoke_test() {
   wine "$smoke" 'C:\Program Files\Evenkeeper\evenkeeper.exe' >"$logs/release-smoke.log" 2>&1
   local status=$?
@@ -77,6 +89,7 @@ steps() {
   check "the installed exe is the one in the zip" \
     cmp -s <(unzip -p "$archive" evenkeeper.exe) "$installed/evenkeeper.exe"
   check "README.txt beside it" test -f "$installed/README.txt"
+  check "README.txt in the zip has Windows line ends and the version" windows_readme
   check "the Start-menu shortcut points to it" grep -qa 'Evenkeeper\\evenkeeper.exe' "$shortcut"
   check "the entry in the installed programs" uninstall_entry
   check "the installed program syncs through its windows and exits with 0" smoke_test
