@@ -55,8 +55,7 @@ no_uninstall_entry() { ! wine reg query "$uninstall_key" >/dev/null 2>&1; }
 
 # The uninstaller runs from a copy of itself in the temporary folder and returns at once.
 uninstalled() {
-  local tenths
-  for tenths in $(seq 600); do
+  for _ in $(seq 600); do
     [ -e "$installed" ] || return 0
     sleep 0.1
   done
