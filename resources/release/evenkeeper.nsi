@@ -1,7 +1,8 @@
 ; The installer: the program and its README in Program Files, a Start-menu shortcut for
 ; every user, and an uninstaller listed among Windows' installed programs. "/S" installs
 ; and uninstalls silently. scripts/release defines VERSION (as "1.02"), VERSION_QUAD (as
-; "1.2.0.0"), STAGE (the folder holding evenkeeper.exe and README.txt) and OUTFILE.
+; "1.2.0.0"), STAGE (the folder holding evenkeeper.exe and README.txt), ICON (the
+; program's icon) and OUTFILE.
 
 !define PRODUCT "Evenkeeper"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
@@ -12,6 +13,9 @@ InstallDir "$PROGRAMFILES\${PRODUCT}"
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 ShowInstDetails show
+Icon "${ICON}"
+UninstallIcon "${ICON}"
+BrandingText "${PRODUCT} ${VERSION}"
 
 VIProductVersion "${VERSION_QUAD}"
 VIAddVersionKey "ProductName" "${PRODUCT}"
