@@ -47,4 +47,12 @@ if(WIN32)
            WORKING_DIRECTORY ${CHOOSE_SCREENSHOT_DIR})
   set_tests_properties(Driver.ChooseScreenshot PROPERTIES RUN_SERIAL TRUE TIMEOUT 60
                        FIXTURES_REQUIRED FrameworkDesktop)
+
+  # A short run of the whole program as a user gets it: here the build's own exe, in the
+  # release check the installed one, natively or under CPU emulation.
+  add_executable(evenkeeper_smoke_test tests/app/driver/smoke/ShippedProgramTest.cpp)
+  target_link_libraries(evenkeeper_smoke_test PRIVATE evenkeeper_driver_support gtest)
+  add_test(NAME Driver.Smoke COMMAND evenkeeper_smoke_test)
+  set_tests_properties(Driver.Smoke PROPERTIES RUN_SERIAL TRUE TIMEOUT 60
+                       FIXTURES_REQUIRED FrameworkDesktop)
 endif()

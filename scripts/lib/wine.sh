@@ -15,8 +15,9 @@ wine_run() {
 }
 
 # Whether this kernel runs 32-bit programs (some are booted without 32-bit emulation).
+# EVENKEEPER_NO_32BIT=1 makes it answer as such a kernel would, to try their way anywhere.
 wine32_runs() {
-  [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1
+  [ "${EVENKEEPER_NO_32BIT:-}" != 1 ] && [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1
 }
 
 # wine_prefix PREFIX ARCH HOME: creates the prefix once: fonts where Wine finds them, and a

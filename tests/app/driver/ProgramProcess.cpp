@@ -57,9 +57,11 @@ HWND findProgramWindow(DWORD processId, const char* className, HWND owner) {
     return search.found;
 }
 
-ProgramProcess::ProgramProcess() {
+ProgramProcess::ProgramProcess() : ProgramProcess(besideDriver(kProgramFile)) {}
+
+ProgramProcess::ProgramProcess(const std::string& path, unsigned limitMs) {
     keepDebuggerAway();
-    std::string command = "\"" + besideDriver(kProgramFile) + "\"";
+    std::string command = "\"" + path + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
@@ -68,7 +70,7 @@ ProgramProcess::ProgramProcess() {
     waitUntil([&] {
         mainWindow_ = findProgramWindow(process_.dwProcessId, "#32770");
         return mainWindow_ != nullptr || !running();
-    });
+    }, limitMs);
 }
 
 ProgramProcess::~ProgramProcess() {

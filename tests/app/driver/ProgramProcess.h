@@ -4,11 +4,18 @@
 // starts alone.
 #include <windows.h>
 
+#include <string>
+
+#include "app/driver/Waiting.h"
+
 namespace evenkeeper::driver {
 
 class ProgramProcess {
 public:
     ProgramProcess();
+    // The program at `path` (another copy than the one beside the driver, such as an
+    // installed one), waiting up to limitMs for its main dialog.
+    explicit ProgramProcess(const std::string& path, unsigned limitMs = kPatienceMs);
     ~ProgramProcess();
     ProgramProcess(const ProgramProcess&) = delete;
     ProgramProcess& operator=(const ProgramProcess&) = delete;
