@@ -27,6 +27,9 @@ const MainCommand MainController::kCommands[] = {
     {IDM_DELETE_FILE,          &MainController::deleteSelectedFile, Marks::never,     false},
     {IDM_CHOOSE_FILE,          &MainController::chooseDataFile,   Marks::never,       false},
     {IDM_NEW_SYNC,             &MainController::newOperation,     Marks::never,       false},
+    {IDM_PROGRAM_INFO,         &MainController::showProgramInfo,  Marks::never,       false},
+    {IDM_ABOUT,                &MainController::showAbout,        Marks::never,       false},
+    {IDM_CHECK_UPDATES,        &MainController::checkForUpdates,  Marks::never,       false},
     // Exit waits for a long step to end.
     {IDM_EXIT,                 &MainController::exitProgram,      Marks::never,       true},
 };

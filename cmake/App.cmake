@@ -1,4 +1,16 @@
 # The program: the main dialog's Win32 view, its entry and its resources.
+
+# The help page's text belongs to the platform-free part. Natively, a checker reads it as
+# XHTML.
+target_sources(evenkeeper_app PRIVATE resources/HelpPageText.cpp)
+if(NOT WIN32)
+  add_executable(write_help_page tests/app/help/WriteHelpPage.cpp)
+  target_link_libraries(write_help_page PRIVATE evenkeeper_app)
+  add_test(NAME HelpPage.ValidXhtml
+           COMMAND bash ${CMAKE_SOURCE_DIR}/tests/app/help/check-help-page
+                   $<TARGET_FILE:write_help_page>)
+endif()
+
 if(WIN32)
   file(GLOB APP_WIN32_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp)
   add_executable(evenkeeper WIN32 ${APP_WIN32_SOURCES} resources/evenkeeper.rc)

@@ -7,6 +7,7 @@
 #include "platform/DirectorySearch.h"
 #include "platform/FileSystem.h"
 #include "platform/MessagePump.h"
+#include "platform/Shell.h"
 #include "platform/UserFolders.h"
 #include "resources/ResourceIds.h"
 #include "store/ChooseSettingsFile.h"
@@ -19,11 +20,12 @@ Program::Program()
       mainDialog_(services(), progress_, messageBox_),
       top_(scannerServices()),
       bottom_(scannerServices()),
-      fileDialog_(kDataFileFilter, kDataFileFilterIndex, kDataFileExtension) {}
+      fileDialog_(kDataFileFilter, kDataFileFilterIndex, kDataFileExtension),
+      helpPage_(systemFileSystem(), [](const char* path) { openWithShell(nullptr, path); }) {}
 
 MainServices Program::services() {
     return {top_, bottom_, store_, systemFileSystem(), systemTextCompare(), pump_,
-            systemClock(), systemUserFolders(), fileDialog_};
+            systemClock(), systemUserFolders(), fileDialog_, helpPage_};
 }
 
 ScannerServices Program::scannerServices() {

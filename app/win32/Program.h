@@ -1,6 +1,7 @@
 #pragma once
 // The objects that live for the whole run, built before the entry runs and destroyed after
 // it returns, in reverse order.
+#include "app/HelpPage.h"
 #include "app/win32/MainDialog.h"
 #include "app/win32/PacedMessagePump.h"
 #include "engine/FolderScanner.h"
@@ -31,6 +32,7 @@ private:
     MessageBoxWindow messageBox_;
     ProgressWindow progress_;
     Win32FileDialog fileDialog_;
+    HelpPage helpPage_;
 };
 
 }  // namespace evenkeeper

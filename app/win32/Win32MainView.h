@@ -3,6 +3,7 @@
 #include "app/MainView.h"
 #include "app/win32/ProgressOverList.h"
 #include "app/win32/ResultList.h"
+#include "framework/AboutBoxWindow.h"
 #include "framework/ButtonControl.h"
 #include "framework/Dialog.h"
 #include "framework/EditControl.h"
@@ -48,6 +49,7 @@ public:
     int messageBox(const char* text, const char* caption, std::uint32_t flags) override;
     bool browseFolder(const char* title, std::string& folder) override;
     void openWithShell(const char* path) override;
+    void showAboutBox(const char* text, const char* link) override;
     void showFilePopup(int x, int y) override;
     void endDialog(int result) override;
     WindowHandle window() override;
@@ -68,6 +70,7 @@ private:
     ButtonControl middleButton_;
     ProgressOverList progress_;
     MessageBoxWindow& messages_;
+    AboutBoxWindow about_;
     HWND statusBar_ = nullptr;
     HMENU mainMenu_ = nullptr;
     HMENU popupMenu_ = nullptr;
