@@ -21,11 +21,15 @@ if(WIN32)
   add_library(evenkeeper_driver_support STATIC tests/app/driver/MainWindow.cpp
               tests/app/driver/ProgramFiles.cpp tests/app/driver/ProgramProcess.cpp
               tests/app/driver/RemoteBuffer.cpp tests/app/driver/Waiting.cpp
-              tests/support/win32/TempTree.cpp)
+              tests/support/win32/TempTree.cpp tests/app/driver/ScreenText.cpp
+              tests/app/driver/ShellOpens.cpp)
   target_include_directories(evenkeeper_driver_support PUBLIC ${CMAKE_SOURCE_DIR}
                              ${CMAKE_SOURCE_DIR}/tests)
-  target_link_libraries(evenkeeper_driver_support PUBLIC comctl32 shell32)
-  add_dependencies(evenkeeper_driver_support evenkeeper)
+  target_link_libraries(evenkeeper_driver_support PUBLIC comctl32 shell32 gdi32
+                        evenkeeper_framework_layout)
+  add_dependencies(evenkeeper_driver_support evenkeeper shell_recorder)
+  # What the shell opens during the driver tests, in place of a browser.
+  add_executable(shell_recorder WIN32 tests/app/driver/recorder/ShellRecorder.cpp)
 
   file(GLOB DRIVER_TEST_SOURCES CONFIGURE_DEPENDS tests/app/driver/*Test.cpp)
   add_executable(evenkeeper_driver_tests ${DRIVER_TEST_SOURCES} tests/app/driver/DriverFixture.cpp)

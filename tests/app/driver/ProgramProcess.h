@@ -4,6 +4,8 @@
 // starts alone.
 #include <windows.h>
 
+#include <string>
+
 namespace evenkeeper::driver {
 
 class ProgramProcess {
@@ -26,6 +28,9 @@ private:
     PROCESS_INFORMATION process_ = {};
     HWND mainWindow_ = nullptr;
 };
+
+// A program built beside the driver: its full path.
+std::string besideDriver(const char* name);
 
 // The program's top-level window of a class, owned by `owner` (any owner when null).
 HWND findProgramWindow(DWORD processId, const char* className, HWND owner = nullptr);
