@@ -48,4 +48,15 @@ if(WIN32)
                    ${CMAKE_BINARY_DIR}/screenshots/program)
   set_tests_properties(Driver.Screenshot PROPERTIES RUN_SERIAL TRUE TIMEOUT 60
                        FIXTURES_REQUIRED FrameworkDesktop)
+
+  # A picture of the real program's about box, in the same folder.
+  add_executable(about_screenshot tests/app/driver/screenshot/AboutScreenshot.cpp
+                 tests/framework/gallery/ScreenCapture.cpp)
+  target_link_libraries(about_screenshot PRIVATE evenkeeper_driver_support)
+  add_test(NAME Driver.AboutScreenshot
+           COMMAND bash ${CMAKE_SOURCE_DIR}/tests/app/driver/screenshot/take-about-screenshot
+                   ${FRAMEWORK_WINE_ARCH} $<TARGET_FILE:about_screenshot>
+                   ${CMAKE_BINARY_DIR}/screenshots/program)
+  set_tests_properties(Driver.AboutScreenshot PROPERTIES RUN_SERIAL TRUE TIMEOUT 60
+                       FIXTURES_REQUIRED FrameworkDesktop)
 endif()

@@ -7,6 +7,6 @@ namespace evenkeeper {
 
 constexpr char kProgramVersion[] = "Evenkeeper 1.02";
 constexpr char kNoticeLine[] = "Freeware (c) 2026 TamrelFreeware";
-constexpr char kHomePage[] = "http://tamrelfreeware.example/evenkeeper/";
+constexpr char kHomePage[] = "http://tamrel.example/evenkeeper/";
 
 }  // namespace evenkeeper
