@@ -50,10 +50,16 @@ TEST(HelpPage, HoldsExactlyThePageEveryTimeAlsoOverALongerOldFile) {
     // An old page twice as long, as another version of the program may have left.
     f.tree.file("temp\\EvenkeeperHelp.htm", helpPageText() + helpPageText(), kBaseTime);
     HelpPage page = f.page();
+    // Sizes first: a whole page in a failure message says little.
+    auto holdsThePage = [&] {
+        const std::string file = f.tree.read("temp\\EvenkeeperHelp.htm");
+        EXPECT_EQ(file.size(), helpPageText().size());
+        EXPECT_TRUE(file == helpPageText());
+    };
     page.show();
-    EXPECT_EQ(f.tree.read("temp\\EvenkeeperHelp.htm"), helpPageText());
+    holdsThePage();
     page.show();
-    EXPECT_EQ(f.tree.read("temp\\EvenkeeperHelp.htm"), helpPageText());
+    holdsThePage();
     EXPECT_EQ(f.opened, (std::vector<std::string>{page.path(), page.path()}));
 }
 
