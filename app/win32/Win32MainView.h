@@ -70,7 +70,7 @@ private:
     ButtonControl middleButton_;
     ProgressOverList progress_;
     MessageBoxWindow& messages_;
-    AboutBoxWindow about_;
+    AboutBoxWindow about_;  // lives with the dialog, so for the whole run
     HWND statusBar_ = nullptr;
     HMENU mainMenu_ = nullptr;
     HMENU popupMenu_ = nullptr;
