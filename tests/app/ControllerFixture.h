@@ -57,7 +57,8 @@ struct ControllerFixture {
     StepPump pump;
     FakeMainView view;
     // Its opening is recorded among the view's calls.
-    HelpPage helpPage{files, [this](const char* path) { view.calls.push_back(std::string("open page ") + path); }};
+    HelpPage helpPage{files,
+                      [this](const char* path) { view.calls.push_back(std::string("open page ") + path); }};
     // The controller keeps references only, so the scanners that report to it come after it.
     MainController controller;
     FolderScanner top;
