@@ -29,6 +29,9 @@ const MainCommand MainController::kCommands[] = {
     {IDM_NEW_SYNC,             &MainController::newOperation,     Marks::never,       false},
     {IDM_VIEW_TOTALS,          &MainController::viewTotals,       Marks::never,       false},
     {IDM_CHOOSE_SYNC,          &MainController::chooseSync,       Marks::whenChanged, false},
+    {IDM_PROGRAM_INFO,         &MainController::showProgramInfo,  Marks::never,       false},
+    {IDM_ABOUT,                &MainController::showAbout,        Marks::never,       false},
+    {IDM_CHECK_UPDATES,        &MainController::checkForUpdates,  Marks::never,       false},
     // Exit waits for a long step to end.
     {IDM_EXIT,                 &MainController::exitProgram,      Marks::never,       true},
 };

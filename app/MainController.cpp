@@ -2,6 +2,7 @@
 
 #include "app/MainLayout.h"
 #include "app/OperationRules.h"
+#include "app/TempFilePath.h"
 #include "store/ChooseSettingsFile.h"
 #include "store/DataFile.h"
 
@@ -10,12 +11,6 @@ namespace {
 
 constexpr char kLogFileName[] = "EvenkeeperLog.txt";
 constexpr std::uint32_t kNotice = 0x30;  // MB_OK | MB_ICONEXCLAMATION
-
-std::string logFilePath(FileSystem& files) {
-    char folder[kMaxPath];
-    if (!files.tempFolder(folder, sizeof folder)) return std::string("\\") + kLogFileName;
-    return folder + std::string(kLogFileName);
-}
 
 }  // namespace
 
@@ -28,6 +23,7 @@ MainController::MainController(MainView& view, const MainServices& services)
       clock_(services.clock),
       userFolders_(services.userFolders),
       fileDialog_(services.fileDialog),
+      helpPage_(services.helpPage),
       store_{services.store, session_, *this, *this, services.files, services.compare},
       finder_(syncContext(), services.compare),
       rowFiles_(services.top, services.bottom, services.clock) {}
@@ -60,7 +56,7 @@ int MainController::setUp() {
     restoreWindowPlacement(settings_.windowPlacement, view_);
     enableMiddleButton(false);
     session_.scanValid = false;
-    session_.logFilePath = logFilePath(files_);
+    session_.logFilePath = tempFilePath(files_, kLogFileName);
     return 0;
 }
 

@@ -3,6 +3,7 @@
 // enabled, what marks the sync operations as changed, the set-up and exit order. It owns the
 // dialog's state and is the main dialog that the engine and the store talk to; the view
 // makes the calls on the real windows.
+#include "app/HelpPage.h"
 #include "app/MainCommands.h"
 #include "app/MainView.h"
 #include "app/ResultListOwner.h"
@@ -29,6 +30,7 @@ struct MainServices {
     const Clock& clock;
     UserFolders& userFolders;
     FileDialog& fileDialog;
+    HelpPage& helpPage;
 };
 
 class MainController : public MainDialogPort, public StoreDialogPort, public ResultListOwner {
@@ -118,6 +120,10 @@ private:
     bool viewTotals();
     bool deleteSelectedFile();
     bool exitProgram();
+    // The Help menu.
+    bool showProgramInfo();
+    bool showAbout();
+    bool checkForUpdates();
 
     MainView& view_;
     FolderScanner& top_;
@@ -127,6 +133,7 @@ private:
     const Clock& clock_;
     UserFolders& userFolders_;
     FileDialog& fileDialog_;
+    HelpPage& helpPage_;
     SyncSession session_;
     StoreContext store_;
     ProgramSettings settings_;

@@ -1,4 +1,16 @@
 # The program: the main dialog's Win32 view, its entry and its resources.
+
+# The help page's text belongs to the platform-free part. Natively, a checker reads it as
+# XHTML.
+target_sources(evenkeeper_app PRIVATE resources/HelpPageText.cpp)
+if(NOT WIN32)
+  add_executable(write_help_page tests/app/help/WriteHelpPage.cpp)
+  target_link_libraries(write_help_page PRIVATE evenkeeper_app)
+  add_test(NAME HelpPage.ValidXhtml
+           COMMAND bash ${CMAKE_SOURCE_DIR}/tests/app/help/check-help-page
+                   $<TARGET_FILE:write_help_page>)
+endif()
+
 if(WIN32)
   file(GLOB APP_WIN32_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp)
   add_executable(evenkeeper WIN32 ${APP_WIN32_SOURCES} resources/evenkeeper.rc)
@@ -10,11 +22,15 @@ if(WIN32)
               tests/app/driver/ProgramFiles.cpp tests/app/driver/ProgramProcess.cpp
               tests/app/driver/RemoteBuffer.cpp tests/app/driver/Waiting.cpp
               tests/app/driver/ChooseWindow.cpp tests/app/driver/DrawnLines.cpp
-              tests/support/win32/TempTree.cpp)
+              tests/support/win32/TempTree.cpp tests/app/driver/ScreenText.cpp
+              tests/app/driver/ShellOpens.cpp)
   target_include_directories(evenkeeper_driver_support PUBLIC ${CMAKE_SOURCE_DIR}
                              ${CMAKE_SOURCE_DIR}/tests)
-  target_link_libraries(evenkeeper_driver_support PUBLIC comctl32 shell32 gdi32)
-  add_dependencies(evenkeeper_driver_support evenkeeper)
+  target_link_libraries(evenkeeper_driver_support PUBLIC comctl32 shell32 gdi32
+                        evenkeeper_framework_layout)
+  add_dependencies(evenkeeper_driver_support evenkeeper shell_recorder)
+  # What the shell opens during the driver tests, in place of a browser.
+  add_executable(shell_recorder WIN32 tests/app/driver/recorder/ShellRecorder.cpp)
 
   file(GLOB DRIVER_TEST_SOURCES CONFIGURE_DEPENDS tests/app/driver/*Test.cpp)
   add_executable(evenkeeper_driver_tests ${DRIVER_TEST_SOURCES} tests/app/driver/DriverFixture.cpp)
@@ -54,5 +70,16 @@ if(WIN32)
   target_link_libraries(evenkeeper_smoke_test PRIVATE evenkeeper_driver_support gtest)
   add_test(NAME Driver.Smoke COMMAND evenkeeper_smoke_test)
   set_tests_properties(Driver.Smoke PROPERTIES RUN_SERIAL TRUE TIMEOUT 60
+                       FIXTURES_REQUIRED FrameworkDesktop)
+
+  # A picture of the real program's about box, in the same folder.
+  add_executable(about_screenshot tests/app/driver/screenshot/AboutScreenshot.cpp
+                 tests/framework/gallery/ScreenCapture.cpp)
+  target_link_libraries(about_screenshot PRIVATE evenkeeper_driver_support)
+  add_test(NAME Driver.AboutScreenshot
+           COMMAND bash ${CMAKE_SOURCE_DIR}/tests/app/driver/screenshot/take-about-screenshot
+                   ${FRAMEWORK_WINE_ARCH} $<TARGET_FILE:about_screenshot>
+                   ${CMAKE_BINARY_DIR}/screenshots/program)
+  set_tests_properties(Driver.AboutScreenshot PROPERTIES RUN_SERIAL TRUE TIMEOUT 60
                        FIXTURES_REQUIRED FrameworkDesktop)
 endif()

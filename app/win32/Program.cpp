@@ -7,6 +7,7 @@
 #include "platform/DirectorySearch.h"
 #include "platform/FileSystem.h"
 #include "platform/MessagePump.h"
+#include "platform/Shell.h"
 #include "platform/UserFolders.h"
 #include "resources/ResourceIds.h"
 #include "store/ChooseSettingsFile.h"
@@ -21,11 +22,12 @@ Program::Program()
       top_(scannerServices()),
       bottom_(scannerServices()),
       fileDialog_(kDataFileFilter, kDataFileFilterIndex, kDataFileExtension),
-      chooseSync_(store_, mainDialog_.controller().session(), mainDialog_.controller()) {}
+      chooseSync_(store_, mainDialog_.controller().session(), mainDialog_.controller()),
+      helpPage_(systemFileSystem(), [](const char* path) { openWithShell(nullptr, path); }) {}
 
 MainServices Program::services() {
     return {top_, bottom_, store_, systemFileSystem(), systemTextCompare(), pump_,
-            systemClock(), systemUserFolders(), fileDialog_};
+            systemClock(), systemUserFolders(), fileDialog_, helpPage_};
 }
 
 ScannerServices Program::scannerServices() {

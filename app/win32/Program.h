@@ -2,6 +2,7 @@
 // The objects that live for the whole run, built before the entry runs and destroyed after
 // it returns, in reverse order.
 #include "app/win32/ChooseSyncDialog.h"
+#include "app/HelpPage.h"
 #include "app/win32/MainDialog.h"
 #include "app/win32/PacedMessagePump.h"
 #include "app/win32/ResultsDialog.h"
@@ -35,6 +36,7 @@ private:
     ProgressWindow progress_;
     Win32FileDialog fileDialog_;
     ChooseSyncDialog chooseSync_;
+    HelpPage helpPage_;
 };
 
 }  // namespace evenkeeper

@@ -212,6 +212,10 @@ bool Win32MainView::browseFolder(const char* title, std::string& folder) {
 
 void Win32MainView::openWithShell(const char* path) { evenkeeper::openWithShell(dialog(), path); }
 
+void Win32MainView::showAboutBox(const char* text, const char* link) {
+    about_.Show(dialog(), text, link, 0, IDI_PROGRAM, 0, kMessageBackground, kMessageShadow);
+}
+
 void Win32MainView::showFilePopup(int x, int y) {
     TrackPopupMenu(GetSubMenu(popupMenu_, 0), TPM_RIGHTBUTTON, x, y, 0, dialog(), nullptr);
 }

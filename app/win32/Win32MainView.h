@@ -5,6 +5,7 @@
 #include "app/win32/ProgressOverList.h"
 #include "app/win32/ResultList.h"
 #include "app/win32/ResultsDialog.h"
+#include "framework/AboutBoxWindow.h"
 #include "framework/ButtonControl.h"
 #include "framework/Dialog.h"
 #include "framework/EditControl.h"
@@ -51,6 +52,7 @@ public:
     int messageBox(const char* text, const char* caption, std::uint32_t flags) override;
     bool browseFolder(const char* title, std::string& folder) override;
     void openWithShell(const char* path) override;
+    void showAboutBox(const char* text, const char* link) override;
     void showFilePopup(int x, int y) override;
     void showResults() override;
     int chooseSyncOperation() override;
@@ -75,6 +77,7 @@ private:
     MessageBoxWindow& messages_;
     ResultsDialog& results_;
     ChooseSyncDialog& chooseSync_;
+    AboutBoxWindow about_;  // lives with the dialog, so for the whole run
     HWND statusBar_ = nullptr;
     HMENU mainMenu_ = nullptr;
     HMENU popupMenu_ = nullptr;

@@ -24,7 +24,7 @@ int StepPump::pumpMessages() {
 
 ControllerFixture::ControllerFixture()
     : controller(view, {top, bottom, store, files, systemTextCompare(), pump, clock, userFolders,
-                        fileDialog}),
+                        fileDialog, helpPage}),
       top({systemDirectorySearch(), systemTextCompare(), controller, pump}),
       bottom({systemDirectorySearch(), systemTextCompare(), controller, pump}) {
     tree.folder("temp");

@@ -46,6 +46,7 @@ struct ControllerFixture {
     std::string settingsFile() const { return "AppData\\TamrelFreeware\\Evenkeeper\\GlobalSettings.ini"; }
     std::string dataFile() const { return "AppData\\TamrelFreeware\\Evenkeeper\\Evenkeeper.txt"; }
     std::string logFile() const { return "temp\\EvenkeeperLog.txt"; }
+    std::string helpFile() const { return "temp\\EvenkeeperHelp.htm"; }
 
     TempTree tree;
     TreeFileSystem files{tree.path("temp\\")};
@@ -55,6 +56,9 @@ struct ControllerFixture {
     SyncStore store;
     StepPump pump;
     FakeMainView view;
+    // Its opening is recorded among the view's calls.
+    HelpPage helpPage{files,
+                      [this](const char* path) { view.calls.push_back(std::string("open page ") + path); }};
     // The controller keeps references only, so the scanners that report to it come after it.
     MainController controller;
     FolderScanner top;

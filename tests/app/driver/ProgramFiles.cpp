@@ -18,11 +18,15 @@ std::string settingsFile() { return userFolder() + "GlobalSettings.ini"; }
 
 std::string dataFile() { return userFolder() + "Evenkeeper.txt"; }
 
-std::string logFile() {
+std::string tempFile(const char* name) {
     char folder[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + "EvenkeeperLog.txt";
+    return folder + std::string(name);
 }
+
+std::string logFile() { return tempFile("EvenkeeperLog.txt"); }
+
+std::string helpFile() { return tempFile("EvenkeeperHelp.htm"); }
 
 void clearUserFolder() {
     DeleteFileA(settingsFile().c_str());
@@ -43,6 +47,15 @@ std::string readFile(const std::string& path) {
     while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got) text.append(buffer, got);
     CloseHandle(file);
     return text;
+}
+
+bool writeFile(const std::string& path, const std::string& text) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool whole = WriteFile(file, text.data(), DWORD(text.size()), &written, nullptr) &&
+                       written == text.size();
+    return CloseHandle(file) && whole;
 }
 
 std::vector<std::string> linesOf(const std::string& text) {

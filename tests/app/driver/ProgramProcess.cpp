@@ -11,13 +11,6 @@ namespace {
 
 constexpr char kProgramFile[] = "evenkeeper.exe";
 
-std::string besideDriver(const char* name) {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of('\\') + 1) + name;
-}
-
 // A crash must end the program with its exception code, not with Wine's debugger and 0.
 void keepDebuggerAway() {
     char overrides[512] = {};
@@ -50,6 +43,13 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM data) {
 }
 
 }  // namespace
+
+std::string besideDriver(const char* name) {
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of('\\') + 1) + name;
+}
 
 HWND findProgramWindow(DWORD processId, const char* className, HWND owner) {
     WindowSearch search = {processId, className, owner, nullptr};

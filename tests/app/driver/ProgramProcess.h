@@ -34,6 +34,9 @@ private:
     HWND mainWindow_ = nullptr;
 };
 
+// A program built beside the driver: its full path.
+std::string besideDriver(const char* name);
+
 // The program's top-level window of a class, owned by `owner` (any owner when null).
 HWND findProgramWindow(DWORD processId, const char* className, HWND owner = nullptr);
 
