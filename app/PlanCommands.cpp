@@ -2,6 +2,7 @@
 #include "app/FolderOverlap.h"
 #include "app/MainController.h"
 #include "engine/PathHelpers.h"
+#include "engine/ScanTargetCheck.h"
 #include "engine/SyncRun.h"
 #include "platform/FullPath.h"
 
@@ -72,7 +73,8 @@ bool MainController::runPlan() {
     // Only a plan the list shows is carried out: a side view's rows are no actions.
     if (!middleEnabled_) return false;
     LongStep step(*this);
-    SyncRun(syncContext(), files_, clock_).runSync();
+    ScanTargetCheck check(top_, bottom_, files_, store_.compare);
+    SyncRun(syncContext(), files_, clock_, check).runSync();
     return false;
 }
 

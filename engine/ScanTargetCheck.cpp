@@ -1,0 +1,52 @@
+#include "engine/ScanTargetCheck.h"
+
+namespace evenkeeper {
+namespace {
+
+// The scan keeps the low 32 bits of a size.
+bool sameAsScanned(const FileState& now, const FileEntry& seen) {
+    return now.exists && now.lastWrite == seen.lastWrite && std::uint32_t(now.size) == seen.size;
+}
+
+}  // namespace
+
+ScanTargetCheck::ScanTargetCheck(const FolderScanner& top, const FolderScanner& bottom,
+                                 FileSystem& files, const TextCompare& compare)
+    : top_(top), bottom_(bottom), files_(files), compare_(compare), fromTop_(compare),
+      fromBottom_(compare) {}
+
+const FileEntry* ScanTargetCheck::seenAtDestination(const FileEntry& entry, const char* folder) {
+    // Indexed on first use only: a one-way plan never looks the other way.
+    if (entry.side == Side::top) {
+        if (!topPrepared_) fromTop_.prepare(top_, bottom_);
+        topPrepared_ = true;
+        return fromTop_.find(entry, folder);
+    }
+    if (!bottomPrepared_) fromBottom_.prepare(bottom_, top_);
+    bottomPrepared_ = true;
+    return fromBottom_.find(entry, folder);
+}
+
+bool ScanTargetCheck::mayCopyOnto(const FileEntry& entry, const char* folder,
+                                  const char* destination, const FileState& now) {
+    const FileEntry* seen = seenAtDestination(entry, folder);
+    bool unchanged = seen ? sameAsScanned(now, *seen) : !now.exists;
+    return unchanged || writtenByThisRun(destination);
+}
+
+bool ScanTargetCheck::mayDelete(const FileEntry& entry, const char* path) {
+    return sameAsScanned(files_.fileState(path), entry) || writtenByThisRun(path);
+}
+
+void ScanTargetCheck::copied(const char* destination) {
+    compare_.caseKey(destination, key_);
+    written_.insert(key_);
+}
+
+bool ScanTargetCheck::writtenByThisRun(const char* path) {
+    if (written_.empty()) return false;
+    compare_.caseKey(path, key_);
+    return written_.count(key_) != 0;
+}
+
+}  // namespace evenkeeper
