@@ -1,6 +1,6 @@
 #include "engine/RunProgress.h"
 
-#include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "engine/NumberText.h"
@@ -9,9 +9,12 @@
 namespace evenkeeper {
 namespace {
 
+// " file" or " files" after "of " and the number planned.
+const char* files(std::uint64_t planned) { return planned == 1 ? " file" : " files"; }
+
 std::string grouped(std::uint64_t number) {
     char text[32];
-    std::snprintf(text, sizeof text, "%llu", static_cast<unsigned long long>(number));
+    std::strcpy(text, std::to_string(number).c_str());
     groupThousands(text);
     return text;
 }
@@ -41,13 +44,14 @@ void RunProgress::done(const FileEntry& entry) {
 
 void RunProgress::show() {
     std::string text = std::string(verb_) + " " + grouped(doneFiles_) + " of " +
-                       grouped(plannedFiles_) + " files, " + grouped(doneBytes_) + " of " +
+                       grouped(plannedFiles_) + files(plannedFiles_) + ", " + grouped(doneBytes_) + " of " +
                        grouped(plannedBytes_) + " bytes";
     dialog_.setStatusText(text.c_str());
 }
 
 void RunProgress::finish() {
-    std::string text = "Done: " + grouped(doneFiles_) + " of " + grouped(plannedFiles_) + " files.";
+    std::string text =
+        "Done: " + grouped(doneFiles_) + " of " + grouped(plannedFiles_) + files(plannedFiles_) + ".";
     std::uint64_t stay = plannedFiles_ - doneFiles_;
     if (stay == 1) text += " 1 stays in the list.";
     if (stay > 1) text += " " + grouped(stay) + " stay in the list.";
