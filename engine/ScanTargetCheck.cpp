@@ -12,8 +12,7 @@ bool sameAsScanned(const FileState& now, const FileEntry& seen) {
 
 ScanTargetCheck::ScanTargetCheck(const FolderScanner& top, const FolderScanner& bottom,
                                  FileSystem& files, const TextCompare& compare)
-    : top_(top), bottom_(bottom), files_(files), compare_(compare), fromTop_(compare),
-      fromBottom_(compare) {}
+    : top_(top), bottom_(bottom), files_(files), fromTop_(compare), fromBottom_(compare) {}
 
 const FileEntry* ScanTargetCheck::seenAtDestination(const FileEntry& entry, const char* folder) {
     // Indexed on first use only: a one-way plan never looks the other way.
@@ -38,15 +37,12 @@ bool ScanTargetCheck::mayDelete(const FileEntry& entry, const char* path) {
     return sameAsScanned(files_.fileState(path), entry) || writtenByThisRun(path);
 }
 
-void ScanTargetCheck::copied(const char* destination) {
-    compare_.caseKey(destination, key_);
-    written_.insert(key_);
-}
+void ScanTargetCheck::copied(const char* destination) { written_.insert(destination); }
 
+// Only the same spelling counts: a.txt and A.TXT of a source volume that tells case apart
+// are two files competing for one destination, and the second is refused as a change.
 bool ScanTargetCheck::writtenByThisRun(const char* path) {
-    if (written_.empty()) return false;
-    compare_.caseKey(path, key_);
-    return written_.count(key_) != 0;
+    return !written_.empty() && written_.count(path) != 0;
 }
 
 }  // namespace evenkeeper

@@ -30,13 +30,11 @@ private:
     const FolderScanner& top_;
     const FolderScanner& bottom_;
     FileSystem& files_;
-    const TextCompare& compare_;
     IndexedMatcher fromTop_;
     IndexedMatcher fromBottom_;
     bool topPrepared_ = false;
     bool bottomPrepared_ = false;
-    std::unordered_set<std::string> written_;  // case keys of the paths this run wrote
-    std::string key_;
+    std::unordered_set<std::string> written_;  // the paths this run wrote, as it wrote them
 };
 
 }  // namespace evenkeeper
