@@ -62,20 +62,6 @@ TEST(ChangedSinceScan, DestinationEditedCreatedOrRemovedAfterTheScanIsNotTouched
     }
 }
 
-TEST(ChangedSinceScan, UnchangedDestinationsAreReplacedAndNothingIsLogged) {
-    RunFixture r;
-    r.tree.file("top\\a.txt", "new", kBaseTime + kHour);
-    r.tree.file("bottom\\a.txt", "old", kBaseTime);
-    r.tree.file("top\\sub\\b.txt", "new b", kBaseTime + kHour);
-    r.tree.file("bottom\\sub\\b.txt", "old b", kBaseTime);
-    ASSERT_EQ(r.plan(kCopy, kTopToBottom).size(), 2u);
-    r.run();
-    EXPECT_TRUE(r.f.rows.rows.empty());
-    EXPECT_EQ(r.tree.read("bottom\\a.txt"), "new");
-    EXPECT_EQ(r.tree.read("bottom\\sub\\b.txt"), "new b");
-    EXPECT_EQ(r.log(), "");
-}
-
 TEST(ChangedSinceScan, DuplicateDeletesOnlyFilesThatKeptTheirTimeAndSize) {
     struct Case {
         const char* what;
