@@ -53,21 +53,5 @@ TEST(MainRunProgress, StatusBarCountsFilesAndBytesAtItsPaceAndTellsWhatStays) {
     }
 }
 
-TEST(MainRunProgress, ARunThatCannotStartSaysThatEveryRowStays) {
-    ControllerFixture f;
-    f.tree.file("top\\a.txt", "alpha", kBaseTime);
-    f.tree.file("top\\b.txt", "beta", kBaseTime);
-    f.tree.folder("bottom");
-    f.storeOperation("top\\", "bottom\\");
-    f.start();
-    f.controller.command(IDC_SCAN);
-    f.files.failCreateFile();
-    f.view.take();
-    f.controller.command(IDC_MIDDLE);
-    EXPECT_EQ(statusTexts(f.view.take()),
-              (Lines{"Copied 0 of 2 files, 0 of 9 bytes", "Done: 0 of 2 files. 2 stay in the list."}));
-    EXPECT_EQ(f.rows().size(), 2u);
-}
-
 }  // namespace
 }  // namespace evenkeeper::test
