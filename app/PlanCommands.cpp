@@ -4,6 +4,7 @@
 #include "app/MainController.h"
 #include "app/UnreadFolderNotice.h"
 #include "engine/PathHelpers.h"
+#include "engine/ScanTargetCheck.h"
 #include "engine/SyncRun.h"
 #include "platform/FullPath.h"
 
@@ -88,7 +89,8 @@ bool MainController::runPlan() {
     if (!question.empty() && ask(question.c_str(), kMessageCaption, kYesNoQuestion) != kAnswerYes)
         return false;
     LongStep step(*this);
-    SyncRun(syncContext(), files_, clock_).runSync();
+    ScanTargetCheck check(top_, bottom_, files_, store_.compare);
+    SyncRun(syncContext(), files_, clock_, check).runSync();
     return false;
 }
 

@@ -1,14 +1,19 @@
 // A whole sync (scan, plan, run) of a tree into an empty folder, beside `cp -a` of the same
-// tree: 10,000 small files in 100 folders, and four files of 32 MiB.
+// tree: 10,000 small files in 100 folders, and four files of 32 MiB. The small files also
+// without the look at each file a row replaces or deletes (checked:0), and with a clock that
+// stands still so that the status bar shows only the run's first and last text (paced:0);
+// and a Duplicate from an empty folder that deletes all 10,000, with and without the look.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <string>
 
+#include "engine/ScanTargetCheck.h"
 #include "engine/SyncRun.h"
 #include "support/PlanFixture.h"
 #include "support/TempTree.h"
+#include "support/TrustingCheck.h"
 
 namespace evenkeeper::test {
 namespace {
@@ -29,6 +34,30 @@ struct SourceTree {
     std::string path(const char* relative) const { return tree.root() + relative; }
 };
 
+struct StillClock : Clock {
+    LocalTime now() const override { return systemClock().now(); }
+    bool toLocal(std::uint64_t fileTime, LocalTime& local) const override {
+        return systemClock().toLocal(fileTime, local);
+    }
+    std::uint32_t milliseconds() const override { return 0; }
+};
+
+// Scans top and bottom of tree, plans operation top to bottom and runs it; false when a row
+// stays.
+bool syncOnce(const SourceTree& tree, const char* top, int operation, bool checked, bool paced) {
+    PlanFixture f(&systemDirectorySearch());
+    f.session.logFilePath = tree.path("EvenkeeperLog.txt");
+    f.scan(tree.path(top), tree.path("dst\\"));
+    std::size_t planned = f.plan(operation, kTopToBottom).size();
+    ScanTargetCheck scanCheck(f.top, f.bottom, systemFileSystem(), f.compare);
+    TrustingCheck trusting;
+    StillClock still;
+    SyncRun(f.context(), systemFileSystem(), paced ? systemClock() : still,
+            checked ? static_cast<TargetCheck&>(scanCheck) : trusting)
+        .runSync();
+    return planned > 0 && f.rows.rows.empty();
+}
+
 const SourceTree& source(bool large) {
     static SourceTree small(false), big(true);
     return large ? big : small;
@@ -41,19 +70,30 @@ void removeCopy(const SourceTree& tree) {
 
 void sync(benchmark::State& state, bool large) {
     const SourceTree& tree = source(large);
+    bool checked = state.range(0) != 0;
+    bool paced = state.range(1) != 0;
     for (auto _ : state) {
         state.PauseTiming();
         removeCopy(tree);
         std::string empty = "mkdir '" + tree.path("dst") + "'";
         if (std::system(empty.c_str()) != 0) std::abort();
         state.ResumeTiming();
-        PlanFixture f(&systemDirectorySearch());
-        f.session.logFilePath = tree.path("EvenkeeperLog.txt");
-        f.scan(tree.path("src\\"), tree.path("dst\\"));
-        std::size_t planned = f.plan(kCopy, kTopToBottom).size();
-        SyncRun(f.context(), systemFileSystem(), systemClock()).runSync();
-        if (planned != std::size_t(f.top.table().count()) || !f.rows.rows.empty())
+        if (!syncOnce(tree, "src\\", kCopy, checked, paced))
             state.SkipWithError("the run did not copy every file");
+    }
+}
+
+void deleteAll(benchmark::State& state) {
+    const SourceTree& tree = source(false);
+    std::string copy = "cp -a '" + tree.path("src") + "' '" + tree.path("dst") + "' && mkdir -p '" +
+                       tree.path("empty") + "'";
+    for (auto _ : state) {
+        state.PauseTiming();
+        removeCopy(tree);
+        if (std::system(copy.c_str()) != 0) std::abort();
+        state.ResumeTiming();
+        if (!syncOnce(tree, "empty\\", kDuplicate, state.range(0) != 0, true))
+            state.SkipWithError("the run did not delete every file");
     }
 }
 
@@ -73,9 +113,15 @@ void BM_CpSmallFiles(benchmark::State& state) { copyWithCp(state, false); }
 void BM_SyncLargeFiles(benchmark::State& state) { sync(state, true); }
 void BM_CpLargeFiles(benchmark::State& state) { copyWithCp(state, true); }
 
-BENCHMARK(BM_SyncSmallFiles)->Unit(benchmark::kMillisecond)->UseRealTime();
+void BM_DeleteSmallFiles(benchmark::State& state) { deleteAll(state); }
+
+BENCHMARK(BM_SyncSmallFiles)->ArgNames({"checked", "paced"})->Args({1, 1})->Args({0, 1})->Args({1, 0})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DeleteSmallFiles)->ArgNames({"checked"})->Arg(1)->Arg(0)
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CpSmallFiles)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_SyncLargeFiles)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SyncLargeFiles)->ArgNames({"checked", "paced"})->Args({1, 1})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CpLargeFiles)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

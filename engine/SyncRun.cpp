@@ -13,8 +13,10 @@ const char* const kTooLong = "\r\nFilename is too long. Can't copy or move.\r\n"
 
 }  // namespace
 
-SyncRun::SyncRun(const SyncContext& context, FileSystem& files, const Clock& clock)
-    : context_(context), files_(files), clock_(clock) {}
+SyncRun::SyncRun(const SyncContext& context, FileSystem& files, const Clock& clock,
+                 TargetCheck& check)
+    : context_(context), files_(files), clock_(clock), check_(check),
+      progress_(context.dialog, clock) {}
 
 void SyncRun::writeLog(const std::string& text) {
     files_.writeFile(log_, text.data(), std::uint32_t(text.size()));
@@ -49,15 +51,22 @@ void SyncRun::runSync() {
                                     kMessageCaption);
         return;
     }
+    progress_.start(context_.rows, job_.operation);
+    bool reachedRows = carryOutPlan(*record);
+    progress_.finish();
+    if (reachedRows && logWritten_) context_.dialog.openWithShell(session.logFilePath.c_str());
+}
 
+bool SyncRun::carryOutPlan(SyncOperation& record) {
+    SyncSession& session = context_.session;
     log_ = files_.createFile(session.logFilePath.c_str());
     if (!log_) {
         context_.dialog.showMessage("Can't create log file", session.logFilePath.c_str());
-        return;
+        return false;
     }
     if (!createFolders()) {
         files_.closeFile(log_);
-        return;
+        return false;
     }
 
     context_.progress.Show(progressText());
@@ -65,7 +74,8 @@ void SyncRun::runSync() {
     bool completed = true;
     for (int row = rows.nextRow(-1); row != -1; row = rows.nextRow(row)) {
         context_.pump.pumpMessages();
-        RowResult result = carryOut(*rows.entryAt(row));
+        const FileEntry& entry = *rows.entryAt(row);
+        RowResult result = carryOut(entry);
         if (result == RowResult::stop) {
             completed = false;
             break;
@@ -73,17 +83,18 @@ void SyncRun::runSync() {
         if (result == RowResult::done) {
             rows.deleteRow(row);
             --row;  // the following row now stands at this position
+            progress_.done(entry);
             context_.pump.pumpMessages();
         }
     }
     if (completed) {
-        formatDate(clock_.now(), record->lastUsed);
+        formatDate(clock_.now(), record.lastUsed);
         session.unsavedChanges = true;
     }
 
     context_.progress.Close();
     files_.closeFile(log_);
-    if (logWritten_) context_.dialog.openWithShell(session.logFilePath.c_str());
+    return true;
 }
 
 SyncRun::RowResult SyncRun::carryOut(const FileEntry& entry) {
@@ -104,11 +115,17 @@ SyncRun::RowResult SyncRun::carryOut(const FileEntry& entry) {
         return RowResult::stays;
     }
     if (entry.toDelete) return deleteEntry(entry, sourcePath, other);
-    return copyEntry(sourcePath, destinationPath);
+    return copyEntry(entry, folder ? folder : "", sourcePath, destinationPath);
+}
+
+SyncRun::RowResult SyncRun::changedSinceScan(const std::string& path) {
+    writeLog(path + "\r\n  Changed since the scan - not touched\r\n");
+    return RowResult::stays;
 }
 
 SyncRun::RowResult SyncRun::deleteEntry(const FileEntry& entry, const std::string& source,
                                         const FolderScanner& other) {
+    if (!check_.mayDelete(entry, source.c_str())) return changedSinceScan(source);
     files_.deleteFile(source.c_str());
     // Only the deleted file's own folder is tried, and only when the other side has no
     // such folder; a folder that still holds anything is not removed.
@@ -121,8 +138,11 @@ SyncRun::RowResult SyncRun::deleteEntry(const FileEntry& entry, const std::strin
     return RowResult::done;
 }
 
-SyncRun::RowResult SyncRun::copyEntry(const std::string& source, const std::string& destination) {
+SyncRun::RowResult SyncRun::copyEntry(const FileEntry& entry, const char* folder,
+                                      const std::string& source, const std::string& destination) {
     FileState before = files_.fileState(destination.c_str());
+    if (!check_.mayCopyOnto(entry, folder, destination.c_str(), before))
+        return changedSinceScan(destination);
     CopyResult result = files_.copyFile(source.c_str(), destination.c_str());
     if (result.outcome == CopyOutcome::accessDenied) {
         files_.setAttributes(destination.c_str(), kAttributeNormal);
@@ -130,6 +150,9 @@ SyncRun::RowResult SyncRun::copyEntry(const std::string& source, const std::stri
     }
     if (result.outcome != CopyOutcome::copied)
         return copyFailed(result, source, destination, before);
+    check_.copied(destination.c_str());
+    // The source of a move is not checked: whatever it holds now was just copied, so
+    // deleting it loses nothing.
     if (job_.operation == kMove) files_.deleteFile(source.c_str());
     return RowResult::done;
 }

@@ -2,9 +2,12 @@
 // Carries out the plan in the result list: creates the source's folders on the destination
 // side, copies, moves and deletes row by row, removes each row that was done, and writes
 // every failure to the log file, which is opened for the user when it received anything.
+// A file that changed since the scan is neither overwritten nor deleted.
 #include <string>
 
+#include "engine/RunProgress.h"
 #include "engine/SyncContext.h"
+#include "engine/TargetCheck.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 
@@ -12,7 +15,7 @@ namespace evenkeeper {
 
 class SyncRun {
 public:
-    SyncRun(const SyncContext& context, FileSystem& files, const Clock& clock);
+    SyncRun(const SyncContext& context, FileSystem& files, const Clock& clock, TargetCheck& check);
 
     void runSync();
 
@@ -25,9 +28,14 @@ private:
     void writeLog(const std::string& text);
 
     bool scannedFoldersAreCurrent() const;
+    // The run from the log's creation to its closing, stamping record when every row was
+    // gone through; false when it ended before the rows.
+    bool carryOutPlan(SyncOperation& record);
     RowResult carryOut(const FileEntry& entry);
     RowResult deleteEntry(const FileEntry& entry, const std::string& source, const FolderScanner& other);
-    RowResult copyEntry(const std::string& source, const std::string& destination);
+    RowResult copyEntry(const FileEntry& entry, const char* folder, const std::string& source,
+                        const std::string& destination);
+    RowResult changedSinceScan(const std::string& path);
     RowResult copyFailed(const CopyResult& result, const std::string& source,
                          const std::string& destination, const FileState& before);
     std::string createFoldersOf(const FolderScanner& source, const FolderScanner& destination,
@@ -37,6 +45,8 @@ private:
     SyncContext context_;
     FileSystem& files_;
     const Clock& clock_;
+    TargetCheck& check_;
+    RunProgress progress_;
     SyncOperation job_;  // the operation as the run began
     FileHandle log_ = nullptr;
     bool logWritten_ = false;

@@ -1,13 +1,17 @@
 // A whole sync (scan, plan, run) of one folder into another through the real Windows calls,
 // with the engine alone: the reference beside which bench/wine-copy.sh times xcopy and
-// bench/wine-app.sh the real program. Prints the time of scan and plan and of the run.
+// bench/wine-app.sh the real program. Prints the time of scan and plan and of the run. With
+// "unchecked" the run does not look at the files it replaces, to time what that look costs.
 #include <windows.h>
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 
+#include "engine/ScanTargetCheck.h"
 #include "engine/SyncRun.h"
 #include "support/PlanFixture.h"
+#include "support/TrustingCheck.h"
 
 using namespace evenkeeper;
 
@@ -22,8 +26,9 @@ long long millisecondsSince(std::chrono::steady_clock::time_point start) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: sync_timer SOURCE\\ DESTINATION\\\n");
+    bool checked = argc == 3;
+    if (!checked && (argc != 4 || std::strcmp(argv[3], "unchecked") != 0)) {
+        std::fprintf(stderr, "usage: sync_timer SOURCE\\ DESTINATION\\ [unchecked]\n");
         return 2;
     }
     test::PlanFixture f(&systemDirectorySearch());
@@ -38,7 +43,11 @@ int main(int argc, char** argv) {
     long long planned = millisecondsSince(start);
     std::size_t rows = f.rows.rows.size();
     start = std::chrono::steady_clock::now();
-    SyncRun(f.context(), systemFileSystem(), systemClock()).runSync();
+    ScanTargetCheck scanCheck(f.top, f.bottom, systemFileSystem(), f.compare);
+    test::TrustingCheck trusting;
+    SyncRun(f.context(), systemFileSystem(), systemClock(),
+            checked ? static_cast<TargetCheck&>(scanCheck) : trusting)
+        .runSync();
     long long ran = millisecondsSince(start);
     std::printf("%u files copied, %u left; scan and plan %lld ms, run %lld ms\n",
                 unsigned(rows - f.rows.rows.size()), unsigned(f.rows.rows.size()), planned, ran);

@@ -26,6 +26,11 @@ public:
         if (fileTime < kUnixEpochInFileTime) return false;
         return fromSeconds(std::time_t((fileTime - kUnixEpochInFileTime) / 10000000), local);
     }
+    std::uint32_t milliseconds() const override {
+        timespec now;
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        return std::uint32_t(std::uint64_t(now.tv_sec) * 1000 + std::uint64_t(now.tv_nsec) / 1000000);
+    }
 };
 
 }  // namespace

@@ -25,6 +25,7 @@ public:
         local = fromSystemTime(time);
         return true;
     }
+    std::uint32_t milliseconds() const override { return GetTickCount(); }
 };
 
 }  // namespace

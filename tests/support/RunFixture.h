@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/ScanTargetCheck.h"
 #include "engine/SyncRun.h"
 #include "support/FaultyFileSystem.h"
 #include "support/FixedClock.h"
@@ -27,7 +28,8 @@ struct RunFixture {
     // Carries out the plan; the recorded progress calls are those of the run alone.
     void run() {
         f.progress.calls.clear();
-        SyncRun(f.context(), files, clock).runSync();
+        ScanTargetCheck check(f.top, f.bottom, files, f.compare);
+        SyncRun(f.context(), files, clock, check).runSync();
     }
     std::string log() const { return tree.read("EvenkeeperLog.txt"); }
 };

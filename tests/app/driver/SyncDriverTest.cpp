@@ -201,5 +201,30 @@ TEST_F(Sync, SharingViolationIsLoggedAndTheLogGoesAtExit) {
     EXPECT_FALSE(fileExists(logFile()));
 }
 
+// A destination edited after the Scan is not overwritten: its row stays, the log says why,
+// and the status bar tells what was done and what stays.
+TEST_F(Sync, DestinationEditedAfterTheScanIsNotTouched) {
+    top.file("a.txt", "alpha", kBaseTime + kHour);
+    top.file("b.txt", "beta", kBaseTime + kHour);
+    bottom.file("b.txt", "old", kBaseTime);
+    MainWindow window = start();
+    ASSERT_TRUE(window.handle());
+    chooseFolders(window);
+    ASSERT_TRUE(window.scan());
+    ASSERT_EQ(window.rowCount(), 2);
+    bottom.file("b.txt", "edited after the scan", kBaseTime + 2 * kHour);
+
+    ASSERT_TRUE(window.runPlan());
+    EXPECT_EQ(window.names(), std::vector<std::string>{"b.txt"});
+    EXPECT_EQ(bottom.read("b.txt"), "edited after the scan");
+    EXPECT_EQ(bottom.read("a.txt"), "alpha");
+    EXPECT_EQ(readFile(logFile()),
+              bottom.path("b.txt") + "\r\n  Changed since the scan - not touched\r\n");
+    EXPECT_EQ(window.status(), "Done: 1 of 2 files. 1 stays in the list.");
+
+    waitUntil([] { EnumWindows(closeIfLogViewer, 0); return false; }, 500);
+    EXPECT_EQ(exitProgram(window), 0u);
+}
+
 }  // namespace
 }  // namespace evenkeeper::driver
