@@ -30,18 +30,6 @@ std::string programPath;
 // Emulated, a start and an exit take several times longer than natively.
 constexpr unsigned kStartLimitMs = 30000;
 constexpr unsigned kExitLimitMs = 30000;
-// How long after a plan a summary dialog may take to come up.
-constexpr unsigned kSummaryWaitMs = 1000;
-
-bool writeFile(const std::string& path, const std::string& text) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const bool whole = WriteFile(file, text.data(), DWORD(text.size()), &written, nullptr) &&
-                       written == text.size();
-    CloseHandle(file);
-    return whole;
-}
 
 // The data file with one Copy from top to bottom, and no program settings: a user who set
 // the operation up in an earlier run.
@@ -51,34 +39,6 @@ bool prepareOperation(const TempTree& top, const TempTree& bottom) {
     return writeFile(dataFile(), "[Program Settings]\r\np=Evenkeeper\r\nv=1.0\r\nindex=0\r\n[a]\r\n" +
                                      top.root() + "\r\n" + bottom.root() +
                                      "\r\noperation=0\r\ndirection=0\r\nlevels=16\r\nnot used\r\n");
-}
-
-struct ResultsSearch {
-    HWND owner;
-    HWND found;
-};
-
-BOOL CALLBACK matchResults(HWND window, LPARAM data) {
-    auto& search = *reinterpret_cast<ResultsSearch*>(data);
-    char title[32] = {};
-    GetWindowTextA(window, title, sizeof title);
-    if (GetWindow(window, GW_OWNER) != search.owner || !IsWindowVisible(window) ||
-        lstrcmpA(title, "Results") != 0)
-        return TRUE;
-    search.found = window;
-    return FALSE;
-}
-
-// Scans; a "Results" summary that a scan may show is closed, as a user would close it.
-bool scanToPlan(MainWindow& window) {
-    if (!window.scan()) return false;
-    ResultsSearch search = {window.handle(), nullptr};
-    if (waitUntil([&] { EnumWindows(matchResults, reinterpret_cast<LPARAM>(&search));
-                        return search.found != nullptr; }, kSummaryWaitMs)) {
-        PostMessageA(search.found, WM_COMMAND, IDCANCEL, 0);
-        if (!waitUntil([&] { return !IsWindow(search.found); })) return false;
-    }
-    return window.settle();
 }
 
 std::vector<std::string> sortedNames(const MainWindow& window) {
@@ -102,7 +62,7 @@ TEST(ShippedProgram, CopiesThenDuplicatesThePreparedOperationAndSavesItAtExit) {
     EXPECT_EQ(window.text(IDC_TOP_FOLDER), top.root());
     EXPECT_EQ(window.text(IDC_BOTTOM_FOLDER), bottom.root());
 
-    ASSERT_TRUE(scanToPlan(window));
+    ASSERT_TRUE(window.scan());
     EXPECT_EQ(sortedNames(window), (std::vector<std::string>{"a.mp3", "b.txt"}));
     ASSERT_TRUE(window.runPlan());
     EXPECT_EQ(window.rowCount(), 0);
@@ -113,7 +73,7 @@ TEST(ShippedProgram, CopiesThenDuplicatesThePreparedOperationAndSavesItAtExit) {
     window.click(IDC_DUPLICATE);
     window.settle();
     EXPECT_EQ(window.text(IDC_MIDDLE), "Duplicate");
-    ASSERT_TRUE(scanToPlan(window));
+    ASSERT_TRUE(window.scan());
     EXPECT_EQ(window.names(), std::vector<std::string>{"stale.txt"});
     ASSERT_TRUE(window.runPlan());
     EXPECT_FALSE(bottom.exists("stale.txt"));
