@@ -1,5 +1,6 @@
 #include "engine/NumberText.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace evenkeeper {
@@ -20,6 +21,13 @@ void groupThousands(char* text) {
         *out++ = run[i];
     }
     *out = '\0';
+}
+
+std::string groupedNumber(std::uint64_t number) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%llu", static_cast<unsigned long long>(number));
+    groupThousands(text);
+    return text;
 }
 
 }  // namespace evenkeeper

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <string>
 
 namespace evenkeeper {
 
@@ -6,5 +8,7 @@ namespace evenkeeper {
 // text before the run stays, text after it is dropped. Text needs room for the commas
 // (a 64-bit number grows from 20 to 26 characters).
 void groupThousands(char* text);
+// number with "," between groups of three digits.
+std::string groupedNumber(std::uint64_t number);
 
 }  // namespace evenkeeper

@@ -1,6 +1,5 @@
 #include "engine/RunProgress.h"
 
-#include <cstring>
 #include <string>
 
 #include "engine/NumberText.h"
@@ -11,13 +10,6 @@ namespace {
 
 // " file" or " files" after "of " and the number planned.
 const char* files(std::uint64_t planned) { return planned == 1 ? " file" : " files"; }
-
-std::string grouped(std::uint64_t number) {
-    char text[32];
-    std::strcpy(text, std::to_string(number).c_str());
-    groupThousands(text);
-    return text;
-}
 
 }  // namespace
 
@@ -43,18 +35,18 @@ void RunProgress::done(const FileEntry& entry) {
 }
 
 void RunProgress::show() {
-    std::string text = std::string(verb_) + " " + grouped(doneFiles_) + " of " +
-                       grouped(plannedFiles_) + files(plannedFiles_) + ", " + grouped(doneBytes_) + " of " +
-                       grouped(plannedBytes_) + " bytes";
+    std::string text = std::string(verb_) + " " + groupedNumber(doneFiles_) + " of " +
+                       groupedNumber(plannedFiles_) + files(plannedFiles_) + ", " +
+                       groupedNumber(doneBytes_) + " of " + groupedNumber(plannedBytes_) + " bytes";
     dialog_.setStatusText(text.c_str());
 }
 
 void RunProgress::finish() {
-    std::string text =
-        "Done: " + grouped(doneFiles_) + " of " + grouped(plannedFiles_) + files(plannedFiles_) + ".";
+    std::string text = "Done: " + groupedNumber(doneFiles_) + " of " +
+                       groupedNumber(plannedFiles_) + files(plannedFiles_) + ".";
     std::uint64_t stay = plannedFiles_ - doneFiles_;
     if (stay == 1) text += " 1 stays in the list.";
-    if (stay > 1) text += " " + grouped(stay) + " stay in the list.";
+    if (stay > 1) text += " " + groupedNumber(stay) + " stay in the list.";
     dialog_.setStatusText(text.c_str());
 }
 
