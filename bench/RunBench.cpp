@@ -11,6 +11,7 @@
 
 #include "engine/ScanTargetCheck.h"
 #include "engine/SyncRun.h"
+#include "support/FixedClock.h"
 #include "support/PlanFixture.h"
 #include "support/TempTree.h"
 #include "support/TrustingCheck.h"
@@ -34,14 +35,6 @@ struct SourceTree {
     std::string path(const char* relative) const { return tree.root() + relative; }
 };
 
-struct StillClock : Clock {
-    LocalTime now() const override { return systemClock().now(); }
-    bool toLocal(std::uint64_t fileTime, LocalTime& local) const override {
-        return systemClock().toLocal(fileTime, local);
-    }
-    std::uint32_t milliseconds() const override { return 0; }
-};
-
 // Scans top and bottom of tree, plans operation top to bottom and runs it; false when a row
 // stays.
 bool syncOnce(const SourceTree& tree, const char* top, int operation, bool checked, bool paced) {
@@ -51,7 +44,7 @@ bool syncOnce(const SourceTree& tree, const char* top, int operation, bool check
     std::size_t planned = f.plan(operation, kTopToBottom).size();
     ScanTargetCheck scanCheck(f.top, f.bottom, systemFileSystem(), f.compare);
     TrustingCheck trusting;
-    StillClock still;
+    FixedClock still;  // its milliseconds stand still
     SyncRun(f.context(), systemFileSystem(), paced ? systemClock() : still,
             checked ? static_cast<TargetCheck&>(scanCheck) : trusting)
         .runSync();
