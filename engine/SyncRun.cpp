@@ -102,7 +102,8 @@ SyncRun::RowResult SyncRun::carryOut(const FileEntry& entry) {
     const FolderScanner& source = fromTop ? context_.top : context_.bottom;
     const FolderScanner& other = fromTop ? context_.bottom : context_.top;
     const char* folder = source.folders().folderAt(entry.folder);
-    std::string relative = std::string(folder ? folder : "") + entry.name;
+    if (!folder) folder = "";
+    std::string relative = std::string(folder) + entry.name;
     std::string sourcePath = (fromTop ? job_.topFolder : job_.bottomFolder) + relative;
     std::string destinationPath = (fromTop ? job_.bottomFolder : job_.topFolder) + relative;
 
@@ -115,7 +116,7 @@ SyncRun::RowResult SyncRun::carryOut(const FileEntry& entry) {
         return RowResult::stays;
     }
     if (entry.toDelete) return deleteEntry(entry, sourcePath, other);
-    return copyEntry(entry, folder ? folder : "", sourcePath, destinationPath);
+    return copyEntry(entry, folder, sourcePath, destinationPath);
 }
 
 SyncRun::RowResult SyncRun::changedSinceScan(const std::string& path) {
