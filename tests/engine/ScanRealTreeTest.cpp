@@ -1,5 +1,5 @@
 // Scans of real folders through the platform's directory search: depth, dot-folders,
-// attributes, sizes beyond 32 bits, and a plan built from two real trees.
+// attributes, sizes beyond 32 bits, folder links, and a plan built from two real trees.
 #include <gtest/gtest.h>
 
 #include "support/PlanFixture.h"
@@ -83,6 +83,18 @@ TEST_F(RealTreeTest, SystemFoldersAreSkippedHiddenOnesEnteredAndAllFilesRecorded
     tree.setAttributes("top\\flags.txt", 0x80);
 }
 #endif
+
+// A folder link back up the tree would repeat it at every level.
+TEST_F(RealTreeTest, FolderLinksBackUpTheTreeAreNotWalked) {
+    tree.file("top\\a.txt", 1, kBaseTime);
+    tree.file("top\\sub\\b.txt", 2, kBaseTime);
+    tree.folderLink("top\\self", ".");
+    tree.folderLink("top\\sub\\up", "..");
+    ASSERT_EQ(scanTop(16), 0);
+    EXPECT_EQ(f.top.table().count(), 2);
+    EXPECT_EQ(f.top.folders().lastIndex(), 1);  // the root and sub\ only
+    EXPECT_EQ(f.top.unreadFolders(), (Lines{"self\\", "sub\\up\\"}));
+}
 
 TEST_F(RealTreeTest, PlanOfTwoRealTrees) {
     tree.file("top\\new.txt", 10, kBaseTime + 3 * kSecond);
