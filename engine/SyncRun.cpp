@@ -52,21 +52,21 @@ void SyncRun::runSync() {
         return;
     }
     progress_.start(context_.rows, job_.operation);
-    bool reachedRows = carryOutPlan(*record);
+    carryOutPlan(*record);
     progress_.finish();
-    if (reachedRows && logWritten_) context_.dialog.openWithShell(session.logFilePath.c_str());
+    if (logWritten_) context_.dialog.openWithShell(session.logFilePath.c_str());
 }
 
-bool SyncRun::carryOutPlan(SyncOperation& record) {
+void SyncRun::carryOutPlan(SyncOperation& record) {
     SyncSession& session = context_.session;
     log_ = files_.createFile(session.logFilePath.c_str());
     if (!log_) {
         context_.dialog.showMessage("Can't create log file", session.logFilePath.c_str());
-        return false;
+        return;
     }
     if (!createFolders()) {
         files_.closeFile(log_);
-        return false;
+        return;
     }
 
     context_.progress.Show(progressText());
@@ -94,7 +94,6 @@ bool SyncRun::carryOutPlan(SyncOperation& record) {
 
     context_.progress.Close();
     files_.closeFile(log_);
-    return true;
 }
 
 SyncRun::RowResult SyncRun::carryOut(const FileEntry& entry) {

@@ -29,8 +29,8 @@ private:
 
     bool scannedFoldersAreCurrent() const;
     // The run from the log's creation to its closing, stamping record when every row was
-    // gone through; false when it ended before the rows.
-    bool carryOutPlan(SyncOperation& record);
+    // gone through. Only the rows write to the log.
+    void carryOutPlan(SyncOperation& record);
     RowResult carryOut(const FileEntry& entry);
     RowResult deleteEntry(const FileEntry& entry, const std::string& source, const FolderScanner& other);
     RowResult copyEntry(const FileEntry& entry, const char* folder, const std::string& source,
