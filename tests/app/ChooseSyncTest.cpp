@@ -170,10 +170,7 @@ TEST(ChooseSyncDelete, NoDeletedRecordStaysCurrentWhateverThePositions) {
 // dialog ends with a choice or a deletion, and it waits out a long step.
 TEST(MainChooseSync, MarksUnsavedChangesForANonzeroResultThatIsNoFailureAndWaitsOutAScan) {
     ControllerFixture f;
-    f.tree.file("top\\a.txt", "alpha", kBaseTime);
-    f.tree.folder("bottom");
-    f.storeOperation("top\\", "bottom\\");
-    f.start();
+    f.startOnOneFile();
     for (int result : {0, -1, 1}) {
         f.view.chooser = [result] { return result; };
         f.view.take();

@@ -39,10 +39,7 @@ TEST(MainHelp, AboutAndUpdatesShowAndOpenTheAddressThePageLinksTo) {
 
 TEST(MainHelp, NoneStartsWhileAScanRunsAndTheirMenuItemsAreGrayed) {
     ControllerFixture f;
-    f.tree.file("top\\a.txt", "alpha", kBaseTime);
-    f.tree.folder("bottom");
-    f.storeOperation("top\\", "bottom\\");
-    f.start();
+    f.startOnOneFile();
     Lines during;
     f.pump.once = [&] {
         f.view.take();

@@ -14,10 +14,7 @@ int shownResults(const Lines& calls) { return int(std::count(calls.begin(), call
 
 TEST(MainResults, AScanShowsThemAfterItsLongStepAndAFailedOneDoesNot) {
     ControllerFixture f;
-    f.tree.file("top\\a.txt", "alpha", kBaseTime);
-    f.tree.folder("bottom");
-    f.storeOperation("top\\", "bottom\\");
-    f.start();
+    f.startOnOneFile();
     f.view.take();
     f.controller.command(IDC_SCAN);
     Lines calls = f.view.take();
@@ -37,10 +34,7 @@ TEST(MainResults, AScanShowsThemAfterItsLongStepAndAFailedOneDoesNot) {
 
 TEST(MainResults, ViewTotalsWorksBeforeAScanButWaitsOutALongStep) {
     ControllerFixture f;
-    f.tree.file("top\\a.txt", "alpha", kBaseTime);
-    f.tree.folder("bottom");
-    f.storeOperation("top\\", "bottom\\");
-    f.start();
+    f.startOnOneFile();
     f.view.take();
     f.controller.command(IDM_VIEW_TOTALS);
     EXPECT_EQ(f.view.take(), Lines{"results"});
