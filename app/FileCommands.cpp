@@ -2,11 +2,6 @@
 #include "app/MainController.h"
 
 namespace evenkeeper {
-namespace {
-
-constexpr std::uint32_t kYesNoQuestion = 0x24;  // MB_YESNO | MB_ICONQUESTION
-
-}  // namespace
 
 std::string MainController::columnText(const FileEntry& entry, int column) {
     return rowFiles_.columnText(entry, column);

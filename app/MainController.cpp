@@ -93,9 +93,7 @@ bool MainController::exitProgram() {
 void MainController::sessionEnding() { saveSettings(); }
 
 void MainController::selectOperation(int position) {
-    view_.rows().clearRows();
-    enableMiddleButton(false);
-    session_.scanValid = false;
+    invalidatePlan();
     SyncOperation* record = store_.store.at(position);
     if (!record) {
         record = store_.store.at(0);

@@ -12,7 +12,6 @@ namespace evenkeeper {
 namespace {
 
 constexpr std::uint32_t kScanBackground = 0xEE687B;
-constexpr std::uint32_t kYesNoQuestion = 0x24;  // MB_YESNO | MB_ICONQUESTION
 
 // Resets the scanner and walks folder; true when the whole tree was read.
 bool scanSide(FolderScanner& scanner, const char* folder, int levels) {

@@ -42,6 +42,13 @@ void ControllerFixture::storeOperation(const std::string& topFolder, const std::
               kBaseTime);
 }
 
+void ControllerFixture::startOnOneFile() {
+    tree.file("top\\a.txt", "alpha", kBaseTime);
+    tree.folder("bottom");
+    storeOperation("top\\", "bottom\\");
+    start();
+}
+
 void ControllerFixture::commit(Field field, const std::string& text) {
     view.fields[field] = text;
     controller.command(field == Field::topFolder      ? IDC_TOP_FOLDER

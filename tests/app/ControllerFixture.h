@@ -39,6 +39,8 @@ struct ControllerFixture {
     void storeOperation(const std::string& top, const std::string& bottom, int operation = kCopy,
                         int direction = kTopToBottom, int levels = kMaxLevels);
     void start() { controller.setUp(); }
+    // One file in the top folder, an empty bottom folder, a Copy top to bottom; started.
+    void startOnOneFile();
     // Types text in the field and leaves it.
     void commit(Field field, const std::string& text);
     const SyncOperation& operation() const { return *controller.session().currentOperation; }

@@ -1,6 +1,7 @@
 // The Help menu of the main dialog: "Program info" writes and opens the page, "About..."
 // shows the program's name and version with the link to its page, "Check for updates"
-// opens the same page; none of them starts during a long step or changes the operations.
+// opens the same page; none of them changes the operations (nor starts during a long step,
+// which MainLongSteps covers).
 #include <gtest/gtest.h>
 
 #include "app/ControllerFixture.h"
@@ -35,34 +36,6 @@ TEST(MainHelp, AboutAndUpdatesShowAndOpenTheAddressThePageLinksTo) {
     EXPECT_EQ(calls[0], "about Evenkeeper 1.02\nFreeware (c) 2026 TamrelFreeware | " + address);
     EXPECT_EQ(calls[1], "open " + address);
     EXPECT_FALSE(f.controller.session().unsavedChanges);
-}
-
-TEST(MainHelp, NoneStartsWhileAScanRunsAndTheirMenuItemsAreGrayed) {
-    ControllerFixture f;
-    f.tree.file("top\\a.txt", "alpha", kBaseTime);
-    f.tree.folder("bottom");
-    f.storeOperation("top\\", "bottom\\");
-    f.start();
-    Lines during;
-    f.pump.once = [&] {
-        f.view.take();
-        f.controller.command(IDM_PROGRAM_INFO);
-        f.controller.command(IDM_ABOUT);
-        f.controller.command(IDM_CHECK_UPDATES);
-        f.controller.menuOpening();
-        during = f.view.take();
-    };
-    f.controller.command(IDC_SCAN);
-    EXPECT_FALSE(f.tree.exists(f.helpFile()));
-    for (int id : {IDM_PROGRAM_INFO, IDM_ABOUT, IDM_CHECK_UPDATES}) {
-        ASSERT_EQ(f.view.menuItems.count(id), 1u) << id;
-        EXPECT_FALSE(f.view.menuItems[id]) << id;
-    }
-    for (const std::string& call : during) EXPECT_EQ(call.compare(0, 5, "menu "), 0) << call;
-
-    // Once the scan is over they work again.
-    f.controller.menuOpening();
-    EXPECT_TRUE(f.view.menuItems[IDM_ABOUT]);
 }
 
 }  // namespace

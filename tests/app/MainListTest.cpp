@@ -70,6 +70,36 @@ TEST(MainLongSteps, CommandsWaitOutARunOrAScanAndExitComesAfterTheScan) {
     EXPECT_FALSE(f.tree.exists(f.logFile()));
 }
 
+TEST(MainLongSteps, ResultsChooseSyncAndTheHelpMenuWaitOutAScanTheirMenuItemsGrayed) {
+    ControllerFixture f;
+    f.startOnOneFile();
+    bool chooserOpened = false;
+    f.view.chooser = [&] { return chooserOpened = true, 1; };
+    const int waiting[] = {IDM_VIEW_TOTALS, IDM_CHOOSE_SYNC, IDM_PROGRAM_INFO, IDM_ABOUT, IDM_CHECK_UPDATES};
+    Lines during;
+    f.pump.once = [&] {
+        f.view.take();
+        for (int id : waiting) f.controller.command(id);
+        f.controller.menuOpening();
+        during = f.view.take();
+    };
+    f.controller.command(IDC_SCAN);
+    EXPECT_EQ(std::count(during.begin(), during.end(), "results"), 0);
+    EXPECT_FALSE(chooserOpened);
+    EXPECT_FALSE(f.tree.exists(f.helpFile()));
+    EXPECT_EQ(std::count(during.begin(), during.end(), "menu " + std::to_string(IDM_VIEW_TOTALS) + " off"), 1);
+    for (int id : waiting) {
+        ASSERT_EQ(f.view.menuItems.count(id), 1u) << id;
+        EXPECT_FALSE(f.view.menuItems[id]) << id << ": the menu offered it during the scan";
+    }
+    for (const std::string& call : during) EXPECT_EQ(call.compare(0, 5, "menu "), 0) << call;
+
+    // Once the scan is over they work again.
+    f.controller.menuOpening();
+    EXPECT_TRUE(f.view.menuItems[IDM_VIEW_TOTALS]);
+    EXPECT_TRUE(f.view.menuItems[IDM_ABOUT]);
+}
+
 TEST(MainSideViews, ListOnlyTheScanOfTheFolderTheOperationHasNow) {
     ControllerFixture f;
     f.tree.file("top\\a.txt", "alpha", kBaseTime);

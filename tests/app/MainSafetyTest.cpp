@@ -11,9 +11,6 @@
 namespace evenkeeper::test {
 namespace {
 
-constexpr int kYes = 6;
-constexpr int kNo = 7;
-
 Lines messages(const Lines& calls) {
     Lines found;
     std::copy_if(calls.begin(), calls.end(), std::back_inserter(found),
@@ -100,7 +97,7 @@ struct DeletionPlan {
 
 TEST(MainSafety, APlanDeletingTenFilesAndMoreThanHalfOfASideAsksFirst) {
     DeletionPlan no(9, 10);
-    no.f.view.answers = {kNo};
+    no.f.view.answers = {kAnswerNo};
     no.f.controller.command(IDC_MIDDLE);
     EXPECT_EQ(no.f.view.take(),
               Lines{"message 0x24 Evenkeeper: This will delete 10 of the 19 files in\n" +
@@ -112,7 +109,7 @@ TEST(MainSafety, APlanDeletingTenFilesAndMoreThanHalfOfASideAsksFirst) {
     EXPECT_TRUE(no.f.controller.session().scanValid);
     EXPECT_STREQ(no.f.operation().lastUsed, "not used");
 
-    no.f.view.answers = {kYes};
+    no.f.view.answers = {kAnswerYes};
     no.f.controller.command(IDC_MIDDLE);
     EXPECT_EQ(messages(no.f.view.take()).size(), 1u);
     EXPECT_EQ(no.extraLeft(), 0);
@@ -128,7 +125,7 @@ TEST(MainSafety, PlansBelowTheThresholdRunWithoutAQuestion) {
     for (Case c : {Case{10, 10}, Case{0, 9}}) {
         SCOPED_TRACE(std::to_string(c.extra) + " of " + std::to_string(c.kept + c.extra));
         DeletionPlan plan(c.kept, c.extra);
-        plan.f.view.answers = {kNo};
+        plan.f.view.answers = {kAnswerNo};
         plan.f.controller.command(IDC_MIDDLE);
         EXPECT_EQ(messages(plan.f.view.take()), Lines{});
         EXPECT_EQ(plan.extraLeft(), 0);
