@@ -1,20 +1,8 @@
 #include "app/DeletionGuard.h"
 
-#include <cstdio>
-
 #include "engine/NumberText.h"
 
 namespace evenkeeper {
-namespace {
-
-std::string grouped(int number) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%d", number);
-    groupThousands(text);
-    return text;
-}
-
-}  // namespace
 
 std::string massDeletionQuestion(ResultRows& rows, const FolderScanner& top,
                                  const FolderScanner& bottom) {
@@ -28,8 +16,8 @@ std::string massDeletionQuestion(ResultRows& rows, const FolderScanner& top,
         int planned = deletions[side == &top ? 0 : 1];
         int files = side->table().count();
         if (planned < kMassDeletionFiles || planned * 2 <= files) continue;
-        question += "This will delete " + grouped(planned) + " of the " + grouped(files) +
-                    " files in\n" + side->root() + "\n";
+        question += "This will delete " + groupedNumber(planned) + " of the " +
+                    groupedNumber(files) + " files in\n" + side->root() + "\n";
     }
     return question.empty() ? question : question + "Do you want to go on?";
 }

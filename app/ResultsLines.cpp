@@ -1,22 +1,13 @@
 #include "app/ResultsLines.h"
 
-#include <cstdio>
-
 #include "engine/NumberText.h"
 #include "platform/DiskSpace.h"
 
 namespace evenkeeper {
 namespace {
 
-std::string grouped(std::uint64_t number) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%llu", static_cast<unsigned long long>(number));
-    groupThousands(text);
-    return text;
-}
-
 // A drive that could not be asked would otherwise show as 18,446,744,073,709,551,615 bytes.
-std::string freeBytes(std::uint64_t free) { return free == kUnknownSpace ? "unknown" : grouped(free); }
+std::string freeBytes(std::uint64_t free) { return free == kUnknownSpace ? "unknown" : groupedNumber(free); }
 
 }  // namespace
 
@@ -46,23 +37,23 @@ std::vector<ResultsLine> resultsLines(const ResultsFigures& f) {
     };
     if (!f.scanValid) return lines;
     lines.insert(lines.end(), {
-        {grouped(f.topFiles), "files in top folder"},
-        {grouped(f.topBytes), "bytes top folder."},
-        {grouped(f.bottomFiles), "files in bottom folder"},
-        {grouped(f.bottomBytes), "bytes bottom folder."},
+        {groupedNumber(f.topFiles), "files in top folder"},
+        {groupedNumber(f.topBytes), "bytes top folder."},
+        {groupedNumber(f.bottomFiles), "files in bottom folder"},
+        {groupedNumber(f.bottomBytes), "bytes bottom folder."},
         {"", ""},
     });
     // Duplicate is labelled "move" as a Move is; its deletions have a line of their own.
     const std::string verb = f.operation == kCopy ? "copy" : "move";
     if (f.direction != kBottomToTop)
-        lines.push_back({grouped(f.topPlanBytes), "bytes to " + verb + " from top folder."});
+        lines.push_back({groupedNumber(f.topPlanBytes), "bytes to " + verb + " from top folder."});
     if (f.direction != kTopToBottom)
-        lines.push_back({grouped(f.bottomPlanBytes), "bytes to " + verb + " from bottom folder."});
+        lines.push_back({groupedNumber(f.bottomPlanBytes), "bytes to " + verb + " from bottom folder."});
     if (f.operation == kDuplicate) {
         if (f.direction == kTopToBottom)
-            lines.push_back({grouped(f.bottomPlanBytes), "bytes to delete from bottom folder."});
+            lines.push_back({groupedNumber(f.bottomPlanBytes), "bytes to delete from bottom folder."});
         else
-            lines.push_back({grouped(f.topPlanBytes), "bytes to delete from top folder."});
+            lines.push_back({groupedNumber(f.topPlanBytes), "bytes to delete from top folder."});
     }
     return lines;
 }

@@ -14,12 +14,7 @@ const FolderScanner& RowFiles::scannerOf(const FileEntry& entry) const {
 std::string RowFiles::columnText(const FileEntry& entry, int column) const {
     switch (column) {
         case kColumnName: return entry.name;
-        case kColumnSize: {
-            char text[32];
-            std::snprintf(text, sizeof text, "%u", unsigned(entry.size));
-            groupThousands(text);
-            return text;
-        }
+        case kColumnSize: return groupedNumber(entry.size);
         case kColumnModified: {
             char date[kDateTextSize];
             char time[kTimeTextSize];
