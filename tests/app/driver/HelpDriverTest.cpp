@@ -37,16 +37,6 @@ protected:
         DeleteFileA(helpFile().c_str());
     }
 
-    // The about box over the main dialog once it is up.
-    static HWND aboutBox(MainWindow& window) {
-        HWND box = nullptr;
-        waitUntil([&] {
-            box = findProgramWindow(window.processId(), "CMSGCLASS", window.handle());
-            return box != nullptr;
-        });
-        return box;
-    }
-
     // Whether line `index` of the box's text shows exactly `text`, black on the box's grey.
     static bool showsLine(HWND box, int index, const std::string& text) {
         const int lineHeight = defaultLineHeight();
@@ -97,7 +87,7 @@ TEST_F(Help, AboutShowsTheNameAndVersionOnTheFirstOfTwoLinesAndOkClosesIt) {
     MainWindow window = start();
     ASSERT_TRUE(window.handle());
     window.command(IDM_ABOUT);
-    HWND box = aboutBox(window);
+    HWND box = window.waitForBox();
     ASSERT_TRUE(box) << "no about box";
     EXPECT_TRUE(waitUntil([&] { return showsLine(box, 0, "Evenkeeper 1.02"); }));
     // The look tells a line from a near one.
@@ -120,7 +110,7 @@ TEST_F(Help, CheckForUpdatesAndTheAboutBoxLinkOpenTheMakersPage) {
     ASSERT_TRUE(shell.waitFor(1));
 
     window.command(IDM_ABOUT);
-    HWND box = aboutBox(window);
+    HWND box = window.waitForBox();
     ASSERT_TRUE(box) << "no about box";
     HWND link = nullptr;
     ASSERT_TRUE(waitUntil([&] { return (link = untitledChild(box)) != nullptr; }));
