@@ -37,18 +37,20 @@ protected:
         DeleteFileA(helpFile().c_str());
     }
 
+    // What the screen shows of line `index` of the box's text.
+    static Pixels shownLine(HWND box, int index) {
+        const int lineHeight = defaultLineHeight();
+        return clientRows(box, aboutFirstLineTop(lineHeight) + index * lineHeight, lineHeight);
+    }
+
     // Whether line `index` of the box's text shows exactly `text`, black on the box's grey.
     static bool showsLine(HWND box, int index, const std::string& text) {
-        const int lineHeight = defaultLineHeight();
-        const int top = aboutFirstLineTop(lineHeight) + index * lineHeight;
-        return holdsAt(clientRows(box, top, lineHeight), drawnLine(text, 0, kBoxBackground), 0);
+        return holdsAt(shownLine(box, index), drawnLine(text, 0, kBoxBackground), 0);
     }
 
     // Whether line `index` of the box's text is empty: only the box's grey across its middle.
     static bool blankLine(HWND box, int index) {
-        const int lineHeight = defaultLineHeight();
-        const int top = aboutFirstLineTop(lineHeight) + index * lineHeight;
-        const Pixels shown = clientRows(box, top, lineHeight);
+        const Pixels shown = shownLine(box, index);
         for (int y = 0; y < shown.height; ++y)
             for (int x = shown.width / 4; x < shown.width * 3 / 4; ++x)
                 if (shown.at(x, y) != kBoxBackground) return false;
