@@ -117,10 +117,15 @@ bool MainWindow::runPlan() {
 
 bool MainWindow::boxShown() const { return findProgramWindow(processId_, "CMSGCLASS", dialog_) != nullptr; }
 
-bool MainWindow::answerBox(const char* button) {
+HWND MainWindow::waitForBox() const {
     HWND box = nullptr;
-    if (!waitUntil([&] { return (box = findProgramWindow(processId_, "CMSGCLASS", dialog_)) != nullptr; }))
-        return false;
+    waitUntil([&] { return (box = findProgramWindow(processId_, "CMSGCLASS", dialog_)) != nullptr; });
+    return box;
+}
+
+bool MainWindow::answerBox(const char* button) {
+    HWND box = waitForBox();
+    if (!box) return false;
     ButtonSearch search = {button, nullptr};
     EnumChildWindows(box, matchButton, reinterpret_cast<LPARAM>(&search));
     if (!search.found) return false;

@@ -47,6 +47,8 @@ public:
     // on, so a test waits for that command's effect.
     bool answerBox(const char* button);
     bool boxShown() const;
+    // The message box or about box over the dialog once it shows; null when none came.
+    HWND waitForBox() const;
     // Selects a listed row, opens the popup with a right-click and chooses "Delete this file".
     bool chooseDeleteFromPopup(int row);
     void setColumnWidth(int column, int width);

@@ -45,6 +45,11 @@ BOOL CALLBACK closeIfLogViewer(HWND window, LPARAM) {
     return TRUE;
 }
 
+// Closes the viewer that the shell opened for the log, if one comes within half a second.
+void closeLogViewer() {
+    waitUntil([] { EnumWindows(closeIfLogViewer, 0); return false; }, 500);
+}
+
 TEST_F(Sync, CopyTopToBottomListsEachFileAndCopiesItWithItsTime) {
     top.file("a.txt", 1234567, kBaseTime);
     top.file("sub\\b.txt", 123, kBaseTime + kHour);
@@ -195,8 +200,7 @@ TEST_F(Sync, SharingViolationIsLoggedAndTheLogGoesAtExit) {
     EXPECT_TRUE(bottom.exists("a.txt"));
     EXPECT_EQ(readFile(logFile()), top.path("held.txt") + "\r\n  Sharing violation\r\n");
 
-    // The viewer that the shell opened for the log, if one came, is closed.
-    waitUntil([] { EnumWindows(closeIfLogViewer, 0); return false; }, 500);
+    closeLogViewer();
     EXPECT_EQ(exitProgram(window), 0u);
     EXPECT_FALSE(fileExists(logFile()));
 }
@@ -222,7 +226,7 @@ TEST_F(Sync, DestinationEditedAfterTheScanIsNotTouched) {
               bottom.path("b.txt") + "\r\n  Changed since the scan - not touched\r\n");
     EXPECT_EQ(window.status(), "Done: 1 of 2 files. 1 stays in the list.");
 
-    waitUntil([] { EnumWindows(closeIfLogViewer, 0); return false; }, 500);
+    closeLogViewer();
     EXPECT_EQ(exitProgram(window), 0u);
 }
 

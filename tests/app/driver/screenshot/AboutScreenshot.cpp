@@ -19,11 +19,10 @@ int main() {
     if (!program.mainWindow()) return 1;
     MainWindow window(program.mainWindow());
     window.command(IDM_ABOUT);
-    HWND box = nullptr;
+    HWND box = window.waitForBox();
     // Up with its link, which its first paint makes: two children.
-    const bool shown = waitUntil([&] {
-        box = findProgramWindow(window.processId(), "CMSGCLASS", window.handle());
-        HWND first = box ? GetWindow(box, GW_CHILD) : nullptr;
+    const bool shown = box && waitUntil([&] {
+        HWND first = GetWindow(box, GW_CHILD);
         return first && GetWindow(first, GW_HWNDNEXT);
     });
     if (!shown) return 1;

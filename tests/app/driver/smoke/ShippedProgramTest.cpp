@@ -98,12 +98,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: evenkeeper_smoke_test [PROGRAM.exe] [gtest options]\n");
         return 2;
     }
-    if (argc == 2) {
-        evenkeeper::driver::programPath = argv[1];
-    } else {
-        char path[MAX_PATH];
-        std::string self(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
-        evenkeeper::driver::programPath = self.substr(0, self.find_last_of('\\') + 1) + "evenkeeper.exe";
-    }
+    evenkeeper::driver::programPath =
+        argc == 2 ? argv[1] : evenkeeper::driver::besideDriver("evenkeeper.exe");
     return RUN_ALL_TESTS();
 }
