@@ -31,6 +31,8 @@ TEST_F(ChooseSync, OpensOnTheCurrentOperationInPairsOfColours) {
     EXPECT_EQ(choose.selectedRow(), 6);
     const COLORREF pink = 0xB469FF, cyan = 0xFFFF00, magenta = 0xFF00FF, lightBlue = 0xFACE87;
     const COLORREF pairs[] = {pink, cyan, magenta, lightBlue, pink};
+    // The rows are read off the screen once the list has painted them (white before).
+    waitUntil([&] { return choose.rowColour(0) != 0xFFFFFF && choose.rowColour(9) != 0xFFFFFF; });
     for (int row = 0; row < 10; ++row)
         EXPECT_EQ(choose.rowColour(row), pairs[row / 2]) << "row " << row;
     choose.pressKey(VK_ESCAPE);
