@@ -22,7 +22,7 @@ private:
 
     void showRows(const std::vector<ChooseRow>& rows) override { list_.showRows(rows); }
     void clearRows() override { list_.clearRows(); }
-    int selectedRow() override { return list_.selectedRow(); }
+    int selectedRow() override { return list_.selectedItem(); }
     void selectRow(int row) override { list_.selectRow(row); }
     void endDialog(int result) override { EndDialog(handle(), result); }
 
