@@ -1,7 +1,6 @@
 #include "app/win32/ChooseSyncDialog.h"
 
 #include "framework/CentreOverOwner.h"
-#include "framework/ModuleInstance.h"
 #include "resources/ResourceIds.h"
 
 namespace evenkeeper {
@@ -10,10 +9,7 @@ ChooseSyncDialog::ChooseSyncDialog(SyncStore& store, const SyncSession& session,
                                    StoreDialogPort& mainDialog)
     : controller_(*this, store, session, mainDialog) {}
 
-int ChooseSyncDialog::run(HWND owner) {
-    return int(DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(IDD_CHOOSE_SYNC), owner,
-                               DialogRouter, reinterpret_cast<LPARAM>(this)));
-}
+int ChooseSyncDialog::run(HWND owner) { return int(RunModal(owner, IDD_CHOOSE_SYNC)); }
 
 // The list's object, attached here, draws the list's items.
 INT_PTR ChooseSyncDialog::OnInitDialog() {

@@ -1,7 +1,6 @@
 #include "app/win32/ResultsDialog.h"
 
 #include "framework/CentreOverOwner.h"
-#include "framework/ModuleInstance.h"
 #include "resources/ResourceIds.h"
 
 namespace evenkeeper {
@@ -16,10 +15,7 @@ ResultsDialog::ResultsDialog(const SyncSession& session, const FolderScanner& to
                              const FolderScanner& bottom)
     : session_(session), top_(top), bottom_(bottom) {}
 
-INT_PTR ResultsDialog::Show(HWND owner) {
-    return DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(IDD_RESULTS), owner, DialogRouter,
-                           reinterpret_cast<LPARAM>(this));
-}
+INT_PTR ResultsDialog::Show(HWND owner) { return RunModal(owner, IDD_RESULTS); }
 
 // The lines are drawn with the font of a fresh context of the window, not the dialog's.
 INT_PTR ResultsDialog::OnInitDialog() {
