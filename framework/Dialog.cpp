@@ -1,6 +1,7 @@
 #include "framework/Dialog.h"
 
 #include "framework/Control.h"
+#include "framework/ModuleInstance.h"
 
 namespace evenkeeper {
 
@@ -13,6 +14,11 @@ INT_PTR CALLBACK DialogRouter(HWND dialog, UINT message, WPARAM wParam, LPARAM l
     }
     Dialog* object = reinterpret_cast<Dialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
     return object ? object->DialogProc(message, wParam, lParam) : 0;
+}
+
+INT_PTR Dialog::RunModal(HWND owner, int resourceId) {
+    return DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(resourceId), owner, DialogRouter,
+                           reinterpret_cast<LPARAM>(this));
 }
 
 INT_PTR Dialog::DefaultHandler(UINT, WPARAM, LPARAM) { return 0; }

@@ -16,6 +16,10 @@ public:
 
     HWND handle() const { return window_; }
 
+    // Runs the dialog made from the program's dialog resource modally over owner (null for
+    // none); the value it ended with, or -1 when it could not be made.
+    INT_PTR RunModal(HWND owner, int resourceId);
+
     virtual INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:

@@ -13,6 +13,12 @@ public:
 
     int Create(HWND parent, int id, const char* text, int x, int y, int width,
                int height) override;
+
+    // format is one of the LVCFMT_ alignments.
+    void insertColumn(int column, const char* header, int format, int width);
+    int columnWidth(int column);
+    // The first selected item, or -1.
+    int selectedItem();
 };
 
 }  // namespace evenkeeper

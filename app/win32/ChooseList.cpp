@@ -16,15 +16,9 @@ void ChooseList::setUp() {
     SendMessageA(handle(), LVM_SETTEXTCOLOR, 0, kTextColour);
     SendMessageA(handle(), LVM_SETBKCOLOR, 0, kBackground);
     SendMessageA(handle(), LVM_SETTEXTBKCOLOR, 0, kBackground);
-    for (int column = 0; column < kChooseColumnCount; ++column) {
-        LVCOLUMNA description = {};
-        description.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-        description.fmt = LVCFMT_LEFT;
-        description.cx = kChooseColumns[column].width;
-        description.pszText = const_cast<char*>(kChooseColumns[column].header);
-        description.iSubItem = column;
-        SendMessageA(handle(), LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&description));
-    }
+    for (int column = 0; column < kChooseColumnCount; ++column)
+        insertColumn(column, kChooseColumns[column].header, LVCFMT_LEFT,
+                     kChooseColumns[column].width);
 }
 
 void ChooseList::showRows(const std::vector<ChooseRow>& rows) {
@@ -40,10 +34,6 @@ void ChooseList::showRows(const std::vector<ChooseRow>& rows) {
 
 void ChooseList::clearRows() { SendMessageA(handle(), LVM_DELETEALLITEMS, 0, 0); }
 
-int ChooseList::selectedRow() {
-    return int(SendMessageA(handle(), LVM_GETNEXTITEM, WPARAM(-1), MAKELPARAM(LVNI_SELECTED, 0)));
-}
-
 // The keyboard goes on from the selected row, which is scrolled into sight: with many
 // operations the current one may lie below the list's end.
 void ChooseList::selectRow(int row) {
@@ -51,10 +41,6 @@ void ChooseList::selectRow(int row) {
     item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageA(handle(), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
     SendMessageA(handle(), LVM_ENSUREVISIBLE, row, FALSE);
-}
-
-int ChooseList::columnWidth(int column) {
-    return int(SendMessageA(handle(), LVM_GETCOLUMNWIDTH, column, 0));
 }
 
 // Only whole items are drawn: the selection's outline is part of one.

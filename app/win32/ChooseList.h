@@ -14,13 +14,9 @@ public:
     void setUp();
     void showRows(const std::vector<ChooseRow>& rows);
     void clearRows();
-    int selectedRow();
     void selectRow(int row);
 
     void OnReflectedDrawItem(const DRAWITEMSTRUCT& item) override;
-
-private:
-    int columnWidth(int column);
 };
 
 }  // namespace evenkeeper

@@ -1,7 +1,6 @@
 #include "app/win32/ChooseSyncDialog.h"
 
 #include "framework/CentreOverOwner.h"
-#include "framework/ModuleInstance.h"
 #include "resources/ResourceIds.h"
 
 namespace evenkeeper {
@@ -10,28 +9,18 @@ ChooseSyncDialog::ChooseSyncDialog(SyncStore& store, const SyncSession& session,
                                    StoreDialogPort& mainDialog)
     : controller_(*this, store, session, mainDialog) {}
 
-int ChooseSyncDialog::run(HWND owner) {
-    return int(DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(IDD_CHOOSE_SYNC), owner,
-                               DialogRouter, reinterpret_cast<LPARAM>(this)));
+int ChooseSyncDialog::run(HWND owner) { return int(RunModal(owner, IDD_CHOOSE_SYNC)); }
+
+// The list's object, attached here, draws the list's items.
+INT_PTR ChooseSyncDialog::OnInitDialog() {
+    list_.Create(handle(), IDC_CHOOSE_LIST, "", 0, 0, 0, 0);
+    list_.setUp();
+    controller_.open();
+    CentreOverOwner(handle());
+    return 1;  // the system gives the first control the focus
 }
 
-// Every other message is left to the dialog manager, which turns the close box and Escape
-// into Cancel.
-INT_PTR ChooseSyncDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG:
-            list_.Create(handle(), IDC_CHOOSE_LIST, "", 0, 0, 0, 0);
-            list_.setUp();
-            controller_.open();
-            CentreOverOwner(handle());
-            return 1;  // the system gives the first control the focus
-        case WM_DRAWITEM:
-            if (wParam == IDC_CHOOSE_LIST)
-                list_.OnReflectedDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return 0;
-        case WM_COMMAND: controller_.command(LOWORD(wParam)); return 0;
-        default: return 0;
-    }
-}
+// The dialog manager turns the close box and Escape into Cancel.
+void ChooseSyncDialog::OnCommand(WPARAM wParam, LPARAM) { controller_.command(LOWORD(wParam)); }
 
 }  // namespace evenkeeper

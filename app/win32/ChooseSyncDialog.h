@@ -1,8 +1,7 @@
 #pragma once
 // The dialog that chooses a previous sync operation (dialog 110), shown modally over the
 // main dialog by "Choose previous sync". The object lives for the whole run and serves every
-// showing. It handles three messages itself (set-up, drawing, commands) and hands their
-// decisions to its controller; it draws the list and forwards the buttons.
+// showing. It hands its set-up and its buttons to its controller; its list draws itself.
 #include "app/ChooseSyncController.h"
 #include "app/win32/ChooseList.h"
 #include "framework/Dialog.h"
@@ -17,12 +16,13 @@ public:
     // shown.
     int run(HWND owner);
 
-    INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
 private:
+    INT_PTR OnInitDialog() override;
+    void OnCommand(WPARAM wParam, LPARAM lParam) override;
+
     void showRows(const std::vector<ChooseRow>& rows) override { list_.showRows(rows); }
     void clearRows() override { list_.clearRows(); }
-    int selectedRow() override { return list_.selectedRow(); }
+    int selectedRow() override { return list_.selectedItem(); }
     void selectRow(int row) override { list_.selectRow(row); }
     void endDialog(int result) override { EndDialog(handle(), result); }
 

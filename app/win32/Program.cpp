@@ -38,8 +38,7 @@ int Program::run(HINSTANCE instance) {
     setModuleInstance(instance);
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
-    INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, DialogRouter,
-                                     reinterpret_cast<LPARAM>(&mainDialog_));
+    INT_PTR result = mainDialog_.RunModal(nullptr, IDD_MAIN);
     return result != 0 && result != -1 ? 1 : 0;
 }
 

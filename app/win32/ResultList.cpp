@@ -22,19 +22,8 @@ constexpr DWORD kDrawIntervalPerDrawTime = 20;
 }  // namespace
 
 void ResultList::insertColumns(const std::int32_t widths[4]) {
-    for (int column = 0; column < 4; ++column) {
-        LVCOLUMNA description = {};
-        description.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-        description.fmt = kColumns[column].alignment;
-        description.cx = widths[column];
-        description.pszText = const_cast<char*>(kColumns[column].header);
-        description.iSubItem = column;
-        SendMessageA(handle(), LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&description));
-    }
-}
-
-int ResultList::columnWidth(int column) {
-    return int(SendMessageA(handle(), LVM_GETCOLUMNWIDTH, column, 0));
+    for (int column = 0; column < 4; ++column)
+        insertColumn(column, kColumns[column].header, kColumns[column].alignment, widths[column]);
 }
 
 // Drawing the list after each row it gains or loses costs far more than the row's own
@@ -99,9 +88,7 @@ void ResultList::deleteRow(int row) {
         SendMessageA(handle(), LVM_DELETEITEM, row, 0);
 }
 
-int ResultList::selectedRow() {
-    return int(SendMessageA(handle(), LVM_GETNEXTITEM, WPARAM(-1), MAKELPARAM(LVNI_SELECTED, 0)));
-}
+int ResultList::selectedRow() { return selectedItem(); }
 
 int ResultList::OnReflectedNotify(NMHDR* header) {
     switch (header->code) {

@@ -16,7 +16,6 @@ public:
     explicit ResultList(ResultListOwner& owner) : owner_(owner) {}
 
     void insertColumns(const std::int32_t widths[4]);
-    int columnWidth(int column);
     // While held, the list is drawn a few times a second instead of after every change.
     void holdDrawing(bool hold);
     bool drawingHeld() const { return held_; }

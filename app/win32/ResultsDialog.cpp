@@ -1,7 +1,6 @@
 #include "app/win32/ResultsDialog.h"
 
 #include "framework/CentreOverOwner.h"
-#include "framework/ModuleInstance.h"
 #include "resources/ResourceIds.h"
 
 namespace evenkeeper {
@@ -16,37 +15,26 @@ ResultsDialog::ResultsDialog(const SyncSession& session, const FolderScanner& to
                              const FolderScanner& bottom)
     : session_(session), top_(top), bottom_(bottom) {}
 
-INT_PTR ResultsDialog::Show(HWND owner) {
-    return DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(IDD_RESULTS), owner, DialogRouter,
-                           reinterpret_cast<LPARAM>(this));
-}
-
-INT_PTR ResultsDialog::DialogProc(UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG: open(); return 1;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-            close(LOWORD(wParam) == IDOK ? 1 : 0);
-            return 1;
-        }
-        return 0;
-    // The system's own handling of the paint follows and validates the window.
-    case WM_PAINT: paint(); return 0;
-    default: return 0;
-    }
-}
+INT_PTR ResultsDialog::Show(HWND owner) { return RunModal(owner, IDD_RESULTS); }
 
 // The lines are drawn with the font of a fresh context of the window, not the dialog's.
-void ResultsDialog::open() {
+INT_PTR ResultsDialog::OnInitDialog() {
     context_ = GetDC(handle());
     TEXTMETRICA metrics = {};
     GetTextMetricsA(context_, &metrics);
     charWidth_ = metrics.tmAveCharWidth;
     lineHeight_ = metrics.tmHeight + metrics.tmExternalLeading;
     CentreOverOwner(handle());
+    return 1;
 }
 
-void ResultsDialog::paint() {
+void ResultsDialog::OnCommand(WPARAM wParam, LPARAM) {
+    if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
+        close(LOWORD(wParam) == IDOK ? 1 : 0);
+}
+
+// The system's own handling of the paint follows and validates the window.
+void ResultsDialog::OnPaint() {
     lineTop_ = lineHeight_;
     SetBkColor(context_, GetSysColor(COLOR_BTNFACE));
     for (const ResultsLine& line : resultsLines(currentFigures(session_, top_, bottom_)))

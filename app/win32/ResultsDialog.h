@@ -15,11 +15,10 @@ public:
     // the close box.
     INT_PTR Show(HWND owner);
 
-    INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
 private:
-    void open();
-    void paint();
+    INT_PTR OnInitDialog() override;
+    void OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnPaint() override;
     void close(int result);
     // One line at the line top: the number right-aligned in its column, the label after it.
     void drawLine(const char* number, const char* label);
