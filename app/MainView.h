@@ -14,9 +14,6 @@ namespace evenkeeper {
 
 enum class Field { none, topFolder, bottomFolder, levels };
 
-// The flags of a question with Yes and No and the question icon (MB_YESNO | MB_ICONQUESTION).
-constexpr std::uint32_t kYesNoQuestion = 0x24;
-
 // What the set-up measures of the dialog's frame and status bar, in pixels.
 struct FrameMetrics {
     int frameThickness = 0;  // (outer width - client width) / 2
