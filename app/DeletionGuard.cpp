@@ -4,8 +4,12 @@
 
 namespace evenkeeper {
 
+const char* whereDeletedFilesGo(bool toBin) {
+    return toBin ? "They go to the Recycle Bin." : "No Recycle Bin there: deleted for good.";
+}
+
 std::string massDeletionQuestion(ResultRows& rows, const FolderScanner& top,
-                                 const FolderScanner& bottom) {
+                                 const FolderScanner& bottom, RecycleBin& bin) {
     int deletions[2] = {0, 0};
     for (int row = rows.nextRow(-1); row != -1; row = rows.nextRow(row)) {
         const FileEntry* entry = rows.entryAt(row);
@@ -17,7 +21,8 @@ std::string massDeletionQuestion(ResultRows& rows, const FolderScanner& top,
         int files = side->table().count();
         if (planned < kMassDeletionFiles || planned * 2 <= files) continue;
         question += "This will delete " + groupedNumber(planned) + " of the " +
-                    groupedNumber(files) + " files in\n" + side->root() + "\n";
+                    groupedNumber(files) + " files in\n" + side->root() + "\n" +
+                    whereDeletedFilesGo(bin.holds(side->root().c_str())) + "\n";
     }
     return question.empty() ? question : question + "Do you want to go on?";
 }

@@ -1,10 +1,12 @@
 #pragma once
 // Choosing the wrong direction for a Duplicate makes an empty folder the source and plans
-// every file of the full one for deletion. Before such a plan runs, the user is asked.
+// every file of the full one for deletion. Before such a plan runs, the user is asked, and
+// told whether the files go to the Recycle Bin or are deleted for good.
 #include <string>
 
 #include "engine/FolderScanner.h"
 #include "engine/ResultRows.h"
+#include "platform/RecycleBin.h"
 
 namespace evenkeeper {
 
@@ -14,6 +16,10 @@ constexpr int kMassDeletionFiles = 10;
 
 // The question to ask before the plan in rows runs, or empty when it may run as it is.
 std::string massDeletionQuestion(ResultRows& rows, const FolderScanner& top,
-                                 const FolderScanner& bottom);
+                                 const FolderScanner& bottom, RecycleBin& bin);
+
+// What becomes of deleted files, as the user is told it: whether their folder's drive has a
+// Recycle Bin.
+const char* whereDeletedFilesGo(bool toBin);
 
 }  // namespace evenkeeper

@@ -2,6 +2,14 @@
 #include "app/MainController.h"
 
 namespace evenkeeper {
+namespace {
+
+// To the Recycle Bin where the folder's drive has one; a file the bin refuses stays.
+bool removeFile(RecycleBin& bin, FileSystem& files, const char* folder, const std::string& path) {
+    return bin.holds(folder) ? bin.recycle({path}).empty() : files.deleteFile(path.c_str());
+}
+
+}  // namespace
 
 std::string MainController::columnText(const FileEntry& entry, int column) {
     return rowFiles_.columnText(entry, column);
@@ -24,9 +32,11 @@ bool MainController::deleteSelectedFile() {
     ListRows& rows = view_.rows();
     int row = rows.selectedRow();
     if (row == -1) return false;
-    std::string path = rowFiles_.fullPath(*rows.entryAt(row), operation());
+    const FileEntry& entry = *rows.entryAt(row);
+    std::string path = rowFiles_.fullPath(entry, operation());
+    const char* folder = entry.side == Side::top ? operation().topFolder : operation().bottomFolder;
     if (ask(deleteQuestion(path).c_str(), kMessageCaption, kYesNoQuestion) == kAnswerYes &&
-        files_.deleteFile(path.c_str()))
+        removeFile(bin_, files_, folder, path))
         rows.deleteRow(row);
     return false;
 }

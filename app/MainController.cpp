@@ -19,6 +19,7 @@ MainController::MainController(MainView& view, const MainServices& services)
       top_(services.top),
       bottom_(services.bottom),
       files_(services.files),
+      bin_(services.bin),
       pump_(services.pump),
       clock_(services.clock),
       userFolders_(services.userFolders),

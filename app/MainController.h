@@ -13,6 +13,7 @@
 #include "platform/Clock.h"
 #include "platform/FileDialog.h"
 #include "platform/FileSystem.h"
+#include "platform/RecycleBin.h"
 #include "platform/UserFolders.h"
 #include "store/ProgramSettings.h"
 #include "store/StoreContext.h"
@@ -25,6 +26,7 @@ struct MainServices {
     FolderScanner& bottom;
     SyncStore& store;
     FileSystem& files;
+    RecycleBin& bin;
     const TextCompare& compare;
     MessagePump& pump;
     const Clock& clock;
@@ -129,6 +131,7 @@ private:
     FolderScanner& top_;
     FolderScanner& bottom_;
     FileSystem& files_;
+    RecycleBin& bin_;
     MessagePump& pump_;
     const Clock& clock_;
     UserFolders& userFolders_;

@@ -84,12 +84,12 @@ void MainController::recomputePlan() {
 bool MainController::runPlan() {
     // Only a plan the list shows is carried out: a side view's rows are no actions.
     if (!middleEnabled_) return false;
-    std::string question = massDeletionQuestion(view_.rows(), top_, bottom_);
+    std::string question = massDeletionQuestion(view_.rows(), top_, bottom_, bin_);
     if (!question.empty() && ask(question.c_str(), kMessageCaption, kYesNoQuestion) != kAnswerYes)
         return false;
     LongStep step(*this);
     ScanTargetCheck check(top_, bottom_, files_, store_.compare);
-    SyncRun(syncContext(), files_, clock_, check).runSync();
+    SyncRun(syncContext(), files_, bin_, clock_, check).runSync();
     return false;
 }
 

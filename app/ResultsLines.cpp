@@ -1,7 +1,9 @@
 #include "app/ResultsLines.h"
 
+#include "app/DeletionGuard.h"
 #include "engine/NumberText.h"
 #include "platform/DiskSpace.h"
+#include "platform/RecycleBin.h"
 
 namespace evenkeeper {
 namespace {
@@ -26,6 +28,8 @@ ResultsFigures currentFigures(const SyncSession& session, const FolderScanner& t
     figures.bottomPlanBytes = session.bottomPlanBytes;
     figures.operation = job.operation;
     figures.direction = job.direction;
+    figures.topBin = systemRecycleBin().holds(job.topFolder);
+    figures.bottomBin = systemRecycleBin().holds(job.bottomFolder);
     return figures;
 }
 
@@ -54,6 +58,8 @@ std::vector<ResultsLine> resultsLines(const ResultsFigures& f) {
             lines.push_back({groupedNumber(f.bottomPlanBytes), "bytes to delete from bottom folder."});
         else
             lines.push_back({groupedNumber(f.topPlanBytes), "bytes to delete from top folder."});
+        bool toBin = f.direction == kTopToBottom ? f.bottomBin : f.topBin;
+        lines.push_back({"", whereDeletedFilesGo(toBin)});
     }
     return lines;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The lines of the Results dialog, chosen from the current state: the free space on both
 // folders' drives and, when the tables hold a valid scan, the files and bytes of each side
-// and the bytes the plan would copy, move or delete. The Win32 dialog draws them.
+// and the bytes the plan would copy, move or delete, and whether what it deletes goes to the
+// Recycle Bin. The Win32 dialog draws them.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -31,9 +32,11 @@ struct ResultsFigures {
     std::uint64_t bottomPlanBytes = 0;
     std::int32_t operation = kCopy;
     std::int32_t direction = kTopToBottom;
+    bool topBin = false;  // whether the folder's drive has a Recycle Bin
+    bool bottomBin = false;
 };
 
-// The figures now: the drives are asked for their free space at every call.
+// The figures now: the drives are asked for their free space and their bins at every call.
 ResultsFigures currentFigures(const SyncSession& session, const FolderScanner& top,
                               const FolderScanner& bottom);
 

@@ -45,7 +45,7 @@ bool syncOnce(const SourceTree& tree, const char* top, int operation, bool check
     ScanTargetCheck scanCheck(f.top, f.bottom, systemFileSystem(), f.compare);
     TrustingCheck trusting;
     FixedClock still;  // its milliseconds stand still
-    SyncRun(f.context(), systemFileSystem(), paced ? systemClock() : still,
+    SyncRun(f.context(), systemFileSystem(), systemRecycleBin(), paced ? systemClock() : still,
             checked ? static_cast<TargetCheck&>(scanCheck) : trusting)
         .runSync();
     return planned > 0 && f.rows.rows.empty();

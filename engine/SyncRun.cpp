@@ -11,11 +11,15 @@ namespace {
 
 const char* const kTooLong = "\r\nFilename is too long. Can't copy or move.\r\n";
 
+// Files that go to the bin in one call: the shell's cost per call is then shared, while the
+// window still gets its messages often and a file waits little after its check.
+constexpr std::size_t kBinBatch = 32;
+
 }  // namespace
 
-SyncRun::SyncRun(const SyncContext& context, FileSystem& files, const Clock& clock,
-                 TargetCheck& check)
-    : context_(context), files_(files), clock_(clock), check_(check),
+SyncRun::SyncRun(const SyncContext& context, FileSystem& files, RecycleBin& bin,
+                 const Clock& clock, TargetCheck& check)
+    : context_(context), files_(files), bin_(bin), clock_(clock), check_(check),
       progress_(context.dialog, clock) {}
 
 void SyncRun::writeLog(const std::string& text) {
@@ -70,23 +74,25 @@ void SyncRun::carryOutPlan(SyncOperation& record) {
     }
 
     context_.progress.Show(progressText());
+    sideHasBin_[0] = bin_.holds(job_.topFolder);
+    sideHasBin_[1] = bin_.holds(job_.bottomFolder);
     ResultRows& rows = context_.rows;
     bool completed = true;
     for (int row = rows.nextRow(-1); row != -1; row = rows.nextRow(row)) {
         context_.pump.pumpMessages();
         const FileEntry& entry = *rows.entryAt(row);
-        RowResult result = carryOut(entry);
+        RowResult result = carryOut(row, entry);
         if (result == RowResult::stop) {
             completed = false;
             break;
         }
         if (result == RowResult::done) {
-            rows.deleteRow(row);
+            rowDone(row, entry);
             --row;  // the following row now stands at this position
-            progress_.done(entry);
-            context_.pump.pumpMessages();
         }
+        if (toBin_.size() == kBinBatch) row -= recycleWaiting();
     }
+    recycleWaiting();
     if (completed) {
         formatDate(clock_.now(), record.lastUsed);
         session.unsavedChanges = true;
@@ -96,10 +102,15 @@ void SyncRun::carryOutPlan(SyncOperation& record) {
     files_.closeFile(log_);
 }
 
-SyncRun::RowResult SyncRun::carryOut(const FileEntry& entry) {
+void SyncRun::rowDone(int row, const FileEntry& entry) {
+    context_.rows.deleteRow(row);
+    progress_.done(entry);
+    context_.pump.pumpMessages();
+}
+
+SyncRun::RowResult SyncRun::carryOut(int row, const FileEntry& entry) {
     bool fromTop = entry.side == Side::top;
     const FolderScanner& source = fromTop ? context_.top : context_.bottom;
-    const FolderScanner& other = fromTop ? context_.bottom : context_.top;
     const char* folder = source.folders().folderAt(entry.folder);
     if (!folder) folder = "";
     std::string relative = std::string(folder) + entry.name;
@@ -114,7 +125,7 @@ SyncRun::RowResult SyncRun::carryOut(const FileEntry& entry) {
         writeLog(destinationPath + kTooLong);
         return RowResult::stays;
     }
-    if (entry.toDelete) return deleteEntry(entry, sourcePath, other);
+    if (entry.toDelete) return deleteEntry(row, entry, sourcePath);
     return copyEntry(entry, folder, sourcePath, destinationPath);
 }
 
@@ -123,19 +134,54 @@ SyncRun::RowResult SyncRun::changedSinceScan(const std::string& path) {
     return RowResult::stays;
 }
 
-SyncRun::RowResult SyncRun::deleteEntry(const FileEntry& entry, const std::string& source,
-                                        const FolderScanner& other) {
+SyncRun::RowResult SyncRun::deleteEntry(int row, const FileEntry& entry,
+                                        const std::string& source) {
     if (!check_.mayDelete(entry, source.c_str())) return changedSinceScan(source);
+    if (sideHasBin_[entry.side == Side::top ? 0 : 1]) {
+        toBin_.push_back({row, &entry, source});
+        return RowResult::toBin;
+    }
     files_.deleteFile(source.c_str());
-    // Only the deleted file's own folder is tried, and only when the other side has no
-    // such folder; a folder that still holds anything is not removed.
-    const FolderScanner& own = entry.side == Side::top ? context_.top : context_.bottom;
+    removeFolderOf(entry, source);
+    return RowResult::done;
+}
+
+// A file the bin refused stays where it was, with its row: it is not deleted for good
+// instead.
+int SyncRun::recycleWaiting() {
+    if (toBin_.empty()) return 0;
+    std::vector<std::string> paths;
+    for (const BinRow& waiting : toBin_) paths.push_back(waiting.path);
+    std::vector<RecycleFailure> failures = bin_.recycle(paths);
+    std::vector<bool> stays(toBin_.size(), false);
+    for (const RecycleFailure& failure : failures) {
+        stays[failure.index] = true;
+        writeLog(paths[failure.index] + "\r\n  Can't move it to the Recycle Bin: " +
+                 failure.reason + "\r\n");
+    }
+    int removed = 0;
+    // From the last row back, so that the rows still to remove keep their positions.
+    for (std::size_t i = toBin_.size(); i-- > 0;) {
+        if (stays[i]) continue;
+        removeFolderOf(*toBin_[i].entry, toBin_[i].path);
+        rowDone(toBin_[i].row, *toBin_[i].entry);
+        ++removed;
+    }
+    toBin_.clear();
+    return removed;
+}
+
+// Only the deleted file's own folder is tried, and only when the other side has no such
+// folder; a folder that still holds anything is not removed.
+void SyncRun::removeFolderOf(const FileEntry& entry, const std::string& path) {
+    bool fromTop = entry.side == Side::top;
+    const FolderScanner& own = fromTop ? context_.top : context_.bottom;
+    const FolderScanner& other = fromTop ? context_.bottom : context_.top;
     char folder[kMaxPath];
-    std::strcpy(folder, source.c_str());
+    std::strcpy(folder, path.c_str());
     cutToFolder(folder);
     const char* relative = folder + std::min<std::size_t>(std::strlen(folder), own.rootLength());
     if (other.folders().findFolder(relative) == -1) files_.removeDirectory(folder);
-    return RowResult::done;
 }
 
 SyncRun::RowResult SyncRun::copyEntry(const FileEntry& entry, const char* folder,

@@ -2,25 +2,36 @@
 // Carries out the plan in the result list: creates the source's folders on the destination
 // side, copies, moves and deletes row by row, removes each row that was done, and writes
 // every failure to the log file, which is opened for the user when it received anything.
-// A file that changed since the scan is neither overwritten nor deleted.
+// A file that changed since the scan is neither overwritten nor deleted. Deleted files go
+// to the Recycle Bin where their side has one.
 #include <string>
+#include <vector>
 
 #include "engine/RunProgress.h"
 #include "engine/SyncContext.h"
 #include "engine/TargetCheck.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
+#include "platform/RecycleBin.h"
 
 namespace evenkeeper {
 
 class SyncRun {
 public:
-    SyncRun(const SyncContext& context, FileSystem& files, const Clock& clock, TargetCheck& check);
+    SyncRun(const SyncContext& context, FileSystem& files, RecycleBin& bin, const Clock& clock,
+            TargetCheck& check);
 
     void runSync();
 
 private:
-    enum class RowResult { done, stays, stop };
+    enum class RowResult { done, stays, stop, toBin };
+
+    // A row whose file waits to go to the bin with others.
+    struct BinRow {
+        int row;
+        const FileEntry* entry;
+        std::string path;
+    };
 
     // 1 when every folder of the source scan exists on the destination side, 0 after a
     // failure that was reported.
@@ -31,8 +42,14 @@ private:
     // The run from the log's creation to its closing, stamping record when every row was
     // gone through. Only the rows write to the log.
     void carryOutPlan(SyncOperation& record);
-    RowResult carryOut(const FileEntry& entry);
-    RowResult deleteEntry(const FileEntry& entry, const std::string& source, const FolderScanner& other);
+    RowResult carryOut(int row, const FileEntry& entry);
+    RowResult deleteEntry(int row, const FileEntry& entry, const std::string& source);
+    // Moves the waiting files to the bin and removes the rows of those that went; the number
+    // of rows removed.
+    int recycleWaiting();
+    void rowDone(int row, const FileEntry& entry);
+    // Removes the deleted file's own folder when the other side has no such folder.
+    void removeFolderOf(const FileEntry& entry, const std::string& path);
     RowResult copyEntry(const FileEntry& entry, const char* folder, const std::string& source,
                         const std::string& destination);
     RowResult changedSinceScan(const std::string& path);
@@ -44,12 +61,15 @@ private:
 
     SyncContext context_;
     FileSystem& files_;
+    RecycleBin& bin_;
     const Clock& clock_;
     TargetCheck& check_;
     RunProgress progress_;
     SyncOperation job_;  // the operation as the run began
     FileHandle log_ = nullptr;
     bool logWritten_ = false;
+    bool sideHasBin_[2] = {false, false};  // top, bottom
+    std::vector<BinRow> toBin_;
 };
 
 }  // namespace evenkeeper

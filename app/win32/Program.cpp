@@ -26,7 +26,7 @@ Program::Program()
       helpPage_(systemFileSystem(), [](const char* path) { openWithShell(nullptr, path); }) {}
 
 MainServices Program::services() {
-    return {top_, bottom_, store_, systemFileSystem(), systemTextCompare(), pump_,
+    return {top_, bottom_, store_, systemFileSystem(), systemRecycleBin(), systemTextCompare(), pump_,
             systemClock(), systemUserFolders(), fileDialog_, helpPage_};
 }
 

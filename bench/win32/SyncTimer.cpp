@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     start = std::chrono::steady_clock::now();
     ScanTargetCheck scanCheck(f.top, f.bottom, systemFileSystem(), f.compare);
     test::TrustingCheck trusting;
-    SyncRun(f.context(), systemFileSystem(), systemClock(),
+    SyncRun(f.context(), systemFileSystem(), systemRecycleBin(), systemClock(),
             checked ? static_cast<TargetCheck&>(scanCheck) : trusting)
         .runSync();
     long long ran = millisecondsSince(start);

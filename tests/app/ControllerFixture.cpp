@@ -23,7 +23,7 @@ int StepPump::pumpMessages() {
 }
 
 ControllerFixture::ControllerFixture()
-    : controller(view, {top, bottom, store, files, systemTextCompare(), pump, clock, userFolders,
+    : controller(view, {top, bottom, store, files, bin, systemTextCompare(), pump, clock, userFolders,
                         fileDialog, helpPage}),
       top({systemDirectorySearch(), systemTextCompare(), controller, pump}),
       bottom({systemDirectorySearch(), systemTextCompare(), controller, pump}) {

@@ -11,6 +11,7 @@
 #include "platform/DirectorySearch.h"
 #include "support/FaultyFileSystem.h"
 #include "support/FixedClock.h"
+#include "support/FolderBin.h"
 #include "support/TempTree.h"
 #include "support/TimeValues.h"
 
@@ -52,6 +53,7 @@ struct ControllerFixture {
 
     TempTree tree;
     TreeFileSystem files{tree.path("temp\\")};
+    FolderBin bin;
     FixedClock clock;
     FakeUserFolders userFolders;
     FakeFileDialog fileDialog;

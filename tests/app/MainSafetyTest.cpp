@@ -101,7 +101,8 @@ TEST(MainSafety, APlanDeletingTenFilesAndMoreThanHalfOfASideAsksFirst) {
     no.f.controller.command(IDC_MIDDLE);
     EXPECT_EQ(no.f.view.take(),
               Lines{"message 0x24 Evenkeeper: This will delete 10 of the 19 files in\n" +
-                    no.f.tree.path("bottom\\") + "\nDo you want to go on?"});
+                    no.f.tree.path("bottom\\") +
+                    "\nNo Recycle Bin there: deleted for good.\nDo you want to go on?"});
     // No leaves the plan as it stood, ready to run.
     EXPECT_EQ(no.extraLeft(), 10);
     EXPECT_EQ(no.f.rows().size(), 10u);
@@ -114,6 +115,20 @@ TEST(MainSafety, APlanDeletingTenFilesAndMoreThanHalfOfASideAsksFirst) {
     EXPECT_EQ(messages(no.f.view.take()).size(), 1u);
     EXPECT_EQ(no.extraLeft(), 0);
     EXPECT_TRUE(no.f.rows().empty());
+}
+
+TEST(MainSafety, TheDeletionQuestionSaysWhenTheFilesGoToTheRecycleBin) {
+    DeletionPlan plan(0, 10);
+    plan.f.tree.folder("bin");
+    plan.f.bin.folder = plan.f.tree.path("bin\\");
+    plan.f.view.answers = {kAnswerYes};
+    plan.f.controller.command(IDC_MIDDLE);
+    EXPECT_EQ(plan.f.view.take()[0],
+              "message 0x24 Evenkeeper: This will delete 10 of the 10 files in\n" +
+                  plan.f.tree.path("bottom\\") +
+                  "\nThey go to the Recycle Bin.\nDo you want to go on?");
+    EXPECT_EQ(plan.extraLeft(), 0);
+    EXPECT_EQ(plan.f.tree.read("bin\\x9"), "x");
 }
 
 TEST(MainSafety, PlansBelowTheThresholdRunWithoutAQuestion) {

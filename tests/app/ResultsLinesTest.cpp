@@ -33,6 +33,7 @@ ResultsFigures scanned(int operation, int direction) {
     f.bottomPlanBytes = 22;
     f.operation = operation;
     f.direction = direction;
+    f.topBin = true;
     return f;
 }
 
@@ -65,12 +66,14 @@ TEST(ResultsLines, EveryOperationAndDirectionAfterAScan) {
         {kMove, kBottomToTop, {"22|bytes to move from bottom folder."}},
         {kMove, kBothWays, {"1,000|bytes to move from top folder.", "22|bytes to move from bottom folder."}},
         {kDuplicate, kTopToBottom,
-         {"1,000|bytes to move from top folder.", "22|bytes to delete from bottom folder."}},
+         {"1,000|bytes to move from top folder.", "22|bytes to delete from bottom folder.",
+          "|No Recycle Bin there: deleted for good."}},
         {kDuplicate, kBottomToTop,
-         {"22|bytes to move from bottom folder.", "1,000|bytes to delete from top folder."}},
+         {"22|bytes to move from bottom folder.", "1,000|bytes to delete from top folder.",
+          "|They go to the Recycle Bin."}},
         {kDuplicate, kBothWays,
          {"1,000|bytes to move from top folder.", "22|bytes to move from bottom folder.",
-          "1,000|bytes to delete from top folder."}},
+          "1,000|bytes to delete from top folder.", "|They go to the Recycle Bin."}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("operation " + std::to_string(c.operation) + ", direction " +
@@ -95,16 +98,17 @@ TEST(ResultsLines, FiguresFollowTheScanAndTheLastPlan) {
     ASSERT_TRUE(f.scan());
     f.plan(kDuplicate, kTopToBottom);
     Shown lines = shown(resultsLines(currentFigures(f.session, f.top, f.bottom)));
-    ASSERT_EQ(lines.size(), 10u);
+    ASSERT_EQ(lines.size(), 11u);
     EXPECT_EQ(Shown(lines.begin() + 3, lines.end()),
               (Shown{"2|files in top folder", "1,234|bytes top folder.", "1|files in bottom folder",
                      "5|bytes bottom folder.", "|", "1,234|bytes to move from top folder.",
-                     "5|bytes to delete from bottom folder."}));
+                     "5|bytes to delete from bottom folder.", "|No Recycle Bin there: deleted for good."}));
 
     f.plan(kDuplicate, kBottomToTop);
     lines = shown(resultsLines(currentFigures(f.session, f.top, f.bottom)));
     EXPECT_EQ(Shown(lines.begin() + 8, lines.end()),
-              (Shown{"5|bytes to move from bottom folder.", "1,234|bytes to delete from top folder."}));
+              (Shown{"5|bytes to move from bottom folder.", "1,234|bytes to delete from top folder.",
+                     "|No Recycle Bin there: deleted for good."}));
 }
 
 }  // namespace

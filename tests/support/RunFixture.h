@@ -8,6 +8,7 @@
 #include "engine/SyncRun.h"
 #include "support/FaultyFileSystem.h"
 #include "support/FixedClock.h"
+#include "support/FolderBin.h"
 #include "support/PlanFixture.h"
 #include "support/TempTree.h"
 
@@ -16,6 +17,7 @@ namespace evenkeeper::test {
 struct RunFixture {
     TempTree tree;
     FaultyFileSystem files{systemFileSystem()};
+    FolderBin bin;
     FixedClock clock;
     PlanFixture f{&systemDirectorySearch()};
 
@@ -29,7 +31,7 @@ struct RunFixture {
     void run() {
         f.progress.calls.clear();
         ScanTargetCheck check(f.top, f.bottom, files, f.compare);
-        SyncRun(f.context(), files, clock, check).runSync();
+        SyncRun(f.context(), files, bin, clock, check).runSync();
     }
     std::string log() const { return tree.read("EvenkeeperLog.txt"); }
 };
