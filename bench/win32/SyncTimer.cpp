@@ -1,7 +1,8 @@
 // A whole sync (scan, plan, run) of one folder into another through the real Windows calls,
 // with the engine alone: the reference beside which bench/wine-copy.sh times xcopy and
 // bench/wine-app.sh the real program. Prints the time of scan and plan and of the run. With
-// "unchecked" the run does not look at the files it replaces, to time what that look costs.
+// "unchecked" the run does not look at the files it replaces, to time what that look costs;
+// with "duplicate" it is a Duplicate, which deletes what the source lacks (bench/wine-bin.sh).
 #include <windows.h>
 
 #include <chrono>
@@ -26,9 +27,10 @@ long long millisecondsSince(std::chrono::steady_clock::time_point start) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    bool checked = argc == 3;
+    bool duplicate = argc == 4 && std::strcmp(argv[3], "duplicate") == 0;
+    bool checked = argc == 3 || duplicate;
     if (!checked && (argc != 4 || std::strcmp(argv[3], "unchecked") != 0)) {
-        std::fprintf(stderr, "usage: sync_timer SOURCE\\ DESTINATION\\ [unchecked]\n");
+        std::fprintf(stderr, "usage: sync_timer SOURCE\\ DESTINATION\\ [unchecked | duplicate]\n");
         return 2;
     }
     test::PlanFixture f(&systemDirectorySearch());
@@ -37,7 +39,7 @@ int main(int argc, char** argv) {
     f.session.logFilePath = std::string(temp) + "EvenkeeperLog.txt";
     auto start = std::chrono::steady_clock::now();
     if (!f.scan(argv[1], argv[2])) return 1;
-    f.operation.operation = kCopy;
+    f.operation.operation = duplicate ? kDuplicate : kCopy;
     f.operation.direction = kTopToBottom;
     DifferenceFinder(f.context(), f.compare).findDifferences();
     long long planned = millisecondsSince(start);
@@ -49,7 +51,7 @@ int main(int argc, char** argv) {
             checked ? static_cast<TargetCheck&>(scanCheck) : trusting)
         .runSync();
     long long ran = millisecondsSince(start);
-    std::printf("%u files copied, %u left; scan and plan %lld ms, run %lld ms\n",
+    std::printf("%u rows done, %u left; scan and plan %lld ms, run %lld ms\n",
                 unsigned(rows - f.rows.rows.size()), unsigned(f.rows.rows.size()), planned, ran);
     return f.rows.rows.empty() ? 0 : 1;
 }

@@ -67,33 +67,45 @@ public:
     std::vector<RecycleFailure> recycle(const std::vector<std::string>& paths) override {
         std::string trash = dataHome() + "/Trash";
         for (const char* part : {"", "/files", "/info"}) mkdir((trash + part).c_str(), 0700);
+        // The two folders are opened once for the whole list: each file is then a few calls.
+        Folders folders{open((trash + "/files").c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC),
+                        open((trash + "/info").c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC), now()};
+        int unusable = folders.files < 0 || folders.info < 0 ? errno : 0;
         std::vector<RecycleFailure> failures;
         for (std::size_t i = 0; i < paths.size(); ++i) {
-            int error = moveToTrash(trash, absolute(posixPath(paths[i].c_str())));
+            int error = unusable ? unusable : moveToTrash(folders, absolute(posixPath(paths[i].c_str())));
             if (error) failures.push_back({i, std::strerror(error)});
         }
+        for (int fd : {folders.files, folders.info})
+            if (fd >= 0) close(fd);
         return failures;
     }
 
 private:
+    struct Folders {
+        int files, info;
+        std::string deletionDate;
+    };
+
     // The info file is made first and exclusively: it claims the name in the trash. Only
     // a rename that replaces nothing moves the file, so a failure leaves it where it was.
-    int moveToTrash(const std::string& trash, const std::string& path) {
+    int moveToTrash(const Folders& folders, const std::string& path) {
         std::string base = path.substr(path.find_last_of('/') + 1);
-        std::string text = "[Trash Info]\nPath=" + encoded(path) + "\nDeletionDate=" + now() + "\n";
+        std::string text = "[Trash Info]\nPath=" + encoded(path) + "\nDeletionDate=" +
+                           folders.deletionDate + "\n";
         for (std::string name = base;; name = base + suffix()) {
-            std::string info = trash + "/info/" + name + ".trashinfo";
-            int fd = open(info.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            std::string info = name + ".trashinfo";
+            int fd = openat(folders.info, info.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
             if (fd < 0 && errno == EEXIST) continue;
             if (fd < 0) return errno;
             bool written = write(fd, text.data(), text.size()) == ssize_t(text.size());
             int error = written ? 0 : errno;
             close(fd);
-            if (!error && renameat2(AT_FDCWD, path.c_str(), AT_FDCWD,
-                                    (trash + "/files/" + name).c_str(), RENAME_NOREPLACE) != 0)
+            if (!error &&
+                renameat2(AT_FDCWD, path.c_str(), folders.files, name.c_str(), RENAME_NOREPLACE) != 0)
                 error = errno;
             if (!error) return 0;
-            unlink(info.c_str());
+            unlinkat(folders.info, info.c_str(), 0);
             if (error != EEXIST) return error;
         }
     }

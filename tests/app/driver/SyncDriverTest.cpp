@@ -37,19 +37,6 @@ LRESULT directionIcon(const MainWindow& window) {
     return SendMessageA(window.control(IDC_DIRECTION), BM_GETIMAGE, IMAGE_ICON, 0);
 }
 
-BOOL CALLBACK closeIfLogViewer(HWND window, LPARAM) {
-    char title[256] = {};
-    GetWindowTextA(window, title, sizeof title);
-    if (std::string(title).find("EvenkeeperLog") != std::string::npos)
-        PostMessageA(window, WM_CLOSE, 0, 0);
-    return TRUE;
-}
-
-// Closes the viewer that the shell opened for the log, if one comes within half a second.
-void closeLogViewer() {
-    waitUntil([] { EnumWindows(closeIfLogViewer, 0); return false; }, 500);
-}
-
 TEST_F(Sync, CopyTopToBottomListsEachFileAndCopiesItWithItsTime) {
     top.file("a.txt", 1234567, kBaseTime);
     top.file("sub\\b.txt", 123, kBaseTime + kHour);

@@ -1,0 +1,75 @@
+// The files the real program deletes go to the Recycle Bin. Wine's shell keeps it as the
+// user's trash folder (~/.local/share/Trash, with files\ and info\), reached here through the
+// home folder Wine names in WINEHOMEDIR; each file keeps its own name there unless the bin
+// already holds one of that name.
+#include <windows.h>
+
+#include "app/driver/DriverFixture.h"
+#include "app/driver/Waiting.h"
+
+namespace evenkeeper::driver {
+namespace {
+
+using RecycleBinDriver = DriverTest;
+
+// Wine's shell has a bin only where the user's data folder exists, so it is made here.
+std::string wineTrash() {
+    char home[MAX_PATH] = "";
+    DWORD length = GetEnvironmentVariableA("WINEHOMEDIR", home, MAX_PATH);
+    const std::string prefix = "\\??\\";
+    if (length == 0 || length >= MAX_PATH || std::string(home).rfind(prefix, 0) != 0) return "";
+    std::string data = home + prefix.size();
+    CreateDirectoryA((data + "\\.local").c_str(), nullptr);
+    CreateDirectoryA((data + "\\.local\\share").c_str(), nullptr);
+    return data + "\\.local\\share\\Trash\\";
+}
+
+// A name the bin cannot hold yet.
+std::string unique(const char* stem) {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return stem + std::to_string(now.QuadPart) + ".txt";
+}
+
+TEST_F(RecycleBinDriver, DuplicateAndThePopupSendDeletedFilesToTheBin) {
+    std::string trash = wineTrash();
+    if (trash.empty()) GTEST_SKIP() << "no user folder for Wine's trash";
+    std::string gone = unique("gone"), held = unique("held"), popup = unique("popup");
+    bottom.file(gone, "gone's content", kBaseTime);
+    bottom.file(held, "held's content", kBaseTime);
+    bottom.file(popup, "popup's content", kBaseTime);
+    MainWindow window = start();
+    ASSERT_TRUE(window.handle());
+    chooseFolders(window);
+    window.click(IDC_DUPLICATE);
+    ASSERT_TRUE(window.scan());
+    ASSERT_EQ(window.names(), (std::vector<std::string>{gone, held, popup}));
+
+    ASSERT_TRUE(window.chooseDeleteFromPopup(2));
+    ASSERT_TRUE(window.answerBox("Yes"));
+    EXPECT_TRUE(waitUntil([&] { return window.rowCount() == 2; }));
+    EXPECT_EQ(readFile(trash + "files\\" + popup), "popup's content");
+
+    // A file held open without sharing cannot be moved: it stays, and is not deleted instead.
+    HANDLE open = CreateFileA(bottom.path(held).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                              nullptr);
+    ASSERT_NE(open, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(window.runPlan());
+    CloseHandle(open);
+    EXPECT_EQ(window.names(), std::vector<std::string>{held});
+    EXPECT_EQ(bottom.read(held), "held's content");
+    EXPECT_FALSE(bottom.exists(gone));
+    EXPECT_EQ(readFile(trash + "files\\" + gone), "gone's content");
+    std::string info = readFile(trash + "info\\" + gone + ".trashinfo");
+    EXPECT_NE(info.find("Path="), std::string::npos) << info;
+    EXPECT_NE(info.find("/" + gone + "\n"), std::string::npos) << info;
+    std::string log = readFile(logFile());
+    std::string record = bottom.path(held) + "\r\n  Can't move it to the Recycle Bin: ";
+    EXPECT_EQ(log.substr(0, record.size()), record) << log;
+
+    closeLogViewer();
+    EXPECT_EQ(exitProgram(window), 0u);
+}
+
+}  // namespace
+}  // namespace evenkeeper::driver
