@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "engine/TemporaryName.h"
+
 namespace evenkeeper {
 namespace {
 
@@ -79,7 +81,7 @@ int FolderWalker::visitFiles(const char* pattern) {
     int stop = 0;
     do {
         bool isFile = !(item.attributes & kAttributeDirectory);
-        if (isFile && isUsableName(item.name) && OnFile(item)) {
+        if (isFile && isUsableName(item.name) && !isTemporaryName(item.name) && OnFile(item)) {
             stop = 1;
             break;
         }
