@@ -56,14 +56,14 @@ TEST_F(RecycleBinDriver, DuplicateAndThePopupSendDeletedFilesToTheBin) {
     ASSERT_NE(open, INVALID_HANDLE_VALUE);
     ASSERT_TRUE(window.runPlan());
     CloseHandle(open);
-    EXPECT_EQ(window.names(), std::vector<std::string>{held});
+    std::string log = readFile(logFile());
+    EXPECT_EQ(window.names(), std::vector<std::string>{held}) << window.status() << "\n" << log;
     EXPECT_EQ(bottom.read(held), "held's content");
     EXPECT_FALSE(bottom.exists(gone));
     EXPECT_EQ(readFile(trash + "files\\" + gone), "gone's content");
     std::string info = readFile(trash + "info\\" + gone + ".trashinfo");
     EXPECT_NE(info.find("Path="), std::string::npos) << info;
     EXPECT_NE(info.find("/" + gone + "\n"), std::string::npos) << info;
-    std::string log = readFile(logFile());
     std::string record = bottom.path(held) + "\r\n  Can't move it to the Recycle Bin: ";
     EXPECT_EQ(log.substr(0, record.size()), record) << log;
 
