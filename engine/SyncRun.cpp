@@ -164,8 +164,7 @@ int SyncRun::recycleWaiting() {
     std::vector<bool> stays(toBin_.size(), false);
     for (const RecycleFailure& failure : failures) {
         stays[failure.index] = true;
-        writeLog(paths[failure.index] + "\r\n  Can't move it to the Recycle Bin: " +
-                 failure.reason + "\r\n");
+        notRecycled(paths[failure.index], failure.reason);
     }
     int removed = 0;
     // From the last row back, so that the rows still to remove keep their positions.
@@ -192,6 +191,11 @@ void SyncRun::removeFolderOf(const FileEntry& entry, const std::string& path) {
     if (other.folders().findFolder(relative) == -1) files_.removeDirectory(folder);
 }
 
+SyncRun::RowResult SyncRun::notRecycled(const std::string& path, const std::string& reason) {
+    writeLog(path + "\r\n  Can't move it to the Recycle Bin: " + reason + "\r\n");
+    return RowResult::stays;
+}
+
 SyncRun::RowResult SyncRun::notDeleted(const std::string& path, const char* what) {
     std::string reason = files_.errorText(files_.lastError());
     while (!reason.empty() && std::isspace(static_cast<unsigned char>(reason.back()))) reason.pop_back();
@@ -208,6 +212,12 @@ SyncRun::RowResult SyncRun::copyEntry(const FileEntry& entry, const char* folder
     FileState before = files_.fileState(destination.c_str());
     if (!check_.mayCopyOnto(entry, folder, destination.c_str(), before))
         return changedSinceScan(destination);
+    // The version the copy replaces goes to the bin first. A run killed in between leaves it
+    // there, with the whole copy beside its place under the temporary name.
+    if (before.exists && !before.folder && sideHasBin_[entry.side == Side::top ? 1 : 0]) {
+        std::vector<RecycleFailure> refused = bin_.recycle({destination});
+        if (!refused.empty()) return notRecycled(destination, refused[0].reason);
+    }
     result = copy.renameOver(destination);
     // Only a file is made writable; a folder of the file's name keeps its attributes.
     if (result.outcome == CopyOutcome::accessDenied && before.exists && !before.folder) {

@@ -58,6 +58,7 @@ private:
                          const std::string& destination);
     // A deletion the system refused: logged with its reason after what, and the row stays.
     RowResult notDeleted(const std::string& path, const char* what);
+    RowResult notRecycled(const std::string& path, const std::string& reason);
     std::string createFoldersOf(const FolderScanner& source, const FolderScanner& destination,
                                 const char* destinationRoot);
     const char* progressText() const;

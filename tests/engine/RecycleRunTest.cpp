@@ -37,5 +37,27 @@ TEST(RecycleRun, FileTheBinRefusesStaysWithItsRowAndTheReasonLogged) {
     EXPECT_STREQ(r.f.operation.lastUsed, "12/08/26");
 }
 
+// The version a copy replaces goes to the bin before the copy takes its place; one the bin
+// refuses stays as it was, and so does its row.
+TEST(RecycleRun, ReplacedVersionGoesToTheBinFirst) {
+    RunFixture r;
+    r.tree.file("top\\a.txt", "new a", kBaseTime + kHour);
+    r.tree.file("top\\b.txt", "new b", kBaseTime + kHour);
+    r.tree.file("bottom\\a.txt", "old a", kBaseTime);
+    r.tree.file("bottom\\b.txt", "old b", kBaseTime);
+    r.tree.folder("bin");
+    r.bin.folder = r.tree.path("bin\\");
+    r.bin.refused = {r.tree.path("bottom\\b.txt")};
+    ASSERT_EQ(r.plan(kCopy, kTopToBottom).size(), 2u);
+    r.run();
+
+    EXPECT_EQ(r.f.rows.describe(), (Lines{"0 b.txt"}));
+    EXPECT_EQ(r.tree.read("bottom\\a.txt"), "new a");
+    EXPECT_EQ(r.tree.read("bin\\a.txt"), "old a");
+    EXPECT_EQ(r.tree.read("bottom\\b.txt"), "old b");
+    EXPECT_EQ(r.log(), r.tree.path("bottom\\b.txt") +
+                           "\r\n  Can't move it to the Recycle Bin: The bin refused it.\r\n");
+}
+
 }  // namespace
 }  // namespace evenkeeper::test

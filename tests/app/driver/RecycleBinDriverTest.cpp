@@ -4,6 +4,8 @@
 // already holds one of that name.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "app/driver/DriverFixture.h"
 #include "app/driver/Waiting.h"
 
@@ -31,10 +33,13 @@ std::string unique(const char* stem) {
     return stem + std::to_string(now.QuadPart) + ".txt";
 }
 
-TEST_F(RecycleBinDriver, DuplicateAndThePopupSendDeletedFilesToTheBin) {
+TEST_F(RecycleBinDriver, DuplicateAndThePopupSendDeletedAndReplacedFilesToTheBin) {
     std::string trash = wineTrash();
     if (trash.empty()) GTEST_SKIP() << "no user folder for Wine's trash";
     std::string gone = unique("gone"), held = unique("held"), popup = unique("popup");
+    std::string replaced = unique("replaced");
+    top.file(replaced, "new version", kBaseTime + kHour);
+    bottom.file(replaced, "old version", kBaseTime);
     bottom.file(gone, "gone's content", kBaseTime);
     bottom.file(held, "held's content", kBaseTime);
     bottom.file(popup, "popup's content", kBaseTime);
@@ -43,11 +48,15 @@ TEST_F(RecycleBinDriver, DuplicateAndThePopupSendDeletedFilesToTheBin) {
     chooseFolders(window);
     window.click(IDC_DUPLICATE);
     ASSERT_TRUE(window.scan());
-    ASSERT_EQ(window.names(), (std::vector<std::string>{gone, held, popup}));
+    std::vector<std::string> names = window.names();
+    std::sort(names.begin(), names.end());
+    ASSERT_EQ(names, (std::vector<std::string>{gone, held, popup, replaced}));
 
-    ASSERT_TRUE(window.chooseDeleteFromPopup(2));
+    names = window.names();
+    int popupRow = int(std::find(names.begin(), names.end(), popup) - names.begin());
+    ASSERT_TRUE(window.chooseDeleteFromPopup(popupRow));
     ASSERT_TRUE(window.answerBox("Yes"));
-    EXPECT_TRUE(waitUntil([&] { return window.rowCount() == 2; }));
+    EXPECT_TRUE(waitUntil([&] { return window.rowCount() == 3; }));
     EXPECT_EQ(readFile(trash + "files\\" + popup), "popup's content");
 
     // A file held open without sharing cannot be moved: it stays, and is not deleted instead.
@@ -61,6 +70,8 @@ TEST_F(RecycleBinDriver, DuplicateAndThePopupSendDeletedFilesToTheBin) {
     EXPECT_EQ(bottom.read(held), "held's content");
     EXPECT_FALSE(bottom.exists(gone));
     EXPECT_EQ(readFile(trash + "files\\" + gone), "gone's content");
+    EXPECT_EQ(bottom.read(replaced), "new version");
+    EXPECT_EQ(readFile(trash + "files\\" + replaced), "old version");
     std::string info = readFile(trash + "info\\" + gone + ".trashinfo");
     EXPECT_NE(info.find("Path="), std::string::npos) << info;
     EXPECT_NE(info.find("/" + gone + "\n"), std::string::npos) << info;
