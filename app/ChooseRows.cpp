@@ -14,7 +14,7 @@ constexpr std::uint32_t kPairColours[] = {
     0xFACE87,  // light blue
 };
 
-const char* directionName(int direction) {
+const char* directionName(Direction direction) {
     switch (direction) {
         case kTopToBottom: return "Top to bottom";
         case kBottomToTop: return "Bottom to top";

@@ -6,6 +6,7 @@
 
 #include "app/ListRows.h"
 #include "engine/ProgressPort.h"
+#include "engine/SyncOperation.h"
 #include "framework/layout/LayoutTypes.h"
 #include "platform/WindowHandle.h"
 #include "store/WindowPlacement.h"
@@ -43,10 +44,10 @@ public:
     virtual std::string fieldText(Field field, int maxLength) = 0;
     // The field that has the keyboard focus, or Field::none.
     virtual Field focusedField() = 0;
-    virtual void checkOperation(int operation) = 0;
+    virtual void checkOperation(Operation operation) = 0;
     virtual void setMiddleLabel(const char* text) = 0;
     virtual void enableMiddleButton(bool enable) = 0;
-    virtual void setDirectionIcon(int direction) = 0;
+    virtual void setDirectionIcon(Direction direction) = 0;
     virtual void setStatusText(const char* text) = 0;
     // While a long step runs, the controls that would start or change anything are off and
     // the list is drawn only now and then (drawing it after every row would cost more than

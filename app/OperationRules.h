@@ -1,12 +1,13 @@
 #pragma once
 // The operation and direction rules of the main dialog's buttons.
+#include "engine/SyncOperation.h"
 
 namespace evenkeeper {
 
 // "Copy", "Move" or "Duplicate": the middle button's label.
-const char* operationName(int operation);
+const char* operationName(Operation operation);
 // The direction after the direction button: Copy and Move go through all three directions,
 // Duplicate only through the two one-way ones.
-int nextDirection(int operation, int direction);
+Direction nextDirection(Operation operation, Direction direction);
 
 }  // namespace evenkeeper

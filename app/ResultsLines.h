@@ -29,8 +29,8 @@ struct ResultsFigures {
     std::uint64_t bottomBytes = 0;
     std::uint64_t topPlanBytes = 0;
     std::uint64_t bottomPlanBytes = 0;
-    std::int32_t operation = kCopy;
-    std::int32_t direction = kTopToBottom;
+    Operation operation = kCopy;
+    Direction direction = kTopToBottom;
 };
 
 // The figures now: the drives are asked for their free space at every call.

@@ -57,9 +57,10 @@ SyncOperation readRecord(SettingsReader& reader) {
         line.text[0] = '\0';
         present = present && reader.nextLine(line.text, line.size);
     }
-    record.operation = inRange(numberAfter(operation, kOperationPrefix), kCopy, kDuplicate, kCopy);
-    record.direction = inRange(numberAfter(direction, kDirectionPrefix), kTopToBottom, kBothWays,
-                               kTopToBottom);
+    record.operation =
+        Operation(inRange(numberAfter(operation, kOperationPrefix), kCopy, kDuplicate, kCopy));
+    record.direction = Direction(
+        inRange(numberAfter(direction, kDirectionPrefix), kTopToBottom, kBothWays, kTopToBottom));
     record.levels = inRange(numberAfter(levels, kLevelsPrefix), 0, kMaxLevels, kMaxLevels);
     return record;
 }

@@ -7,7 +7,7 @@ namespace evenkeeper {
 MainDialog::MainDialog(const MainServices& services, ProgressWindow& progress,
                        MessageBoxWindow& messages, ResultsDialog& results,
                        ChooseSyncDialog& chooseSync)
-    : view_(*this, controller_, progress, messages, results, chooseSync),
+    : view_(*this, services.rowFiles, controller_, progress, messages, results, chooseSync),
       controller_(view_, services) {}
 
 void MainDialog::OnCommand(WPARAM wParam, LPARAM lParam) {

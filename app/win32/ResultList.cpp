@@ -105,7 +105,7 @@ void ResultList::describeRow(NMLVDISPINFOA& request) {
     const Row& row = rows_[std::size_t(item.iItem)];
     if (item.mask & LVIF_IMAGE) item.iImage = row.image;
     if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
-    std::string text = owner_.columnText(*row.entry, item.iSubItem);
+    std::string text = files_.columnText(*row.entry, item.iSubItem);
     std::size_t length = std::min(text.size(), std::size_t(item.cchTextMax - 1));
     std::memcpy(item.pszText, text.data(), length);
     item.pszText[length] = '\0';

@@ -14,10 +14,27 @@ constexpr COLORREF kMessageBackground = 0xC0C0C0;
 constexpr COLORREF kMessageShadow = 0x808080;
 constexpr int kImageSize = 16;
 constexpr int kRowIcons[] = {IDI_ROW_COPY_DOWN, IDI_ROW_COPY_UP, IDI_ROW_SIDE_VIEW, IDI_ROW_DELETE};
+template <typename Value>
+struct ResourceOf {
+    Value value;
+    int id;
+};
+constexpr ResourceOf<Operation> kOperationButtons[] = {
+    {kCopy, IDC_COPY}, {kMove, IDC_MOVE}, {kDuplicate, IDC_DUPLICATE}};
+constexpr ResourceOf<Direction> kDirectionIcons[] = {
+    {kTopToBottom, IDI_TOP_TO_BOTTOM}, {kBottomToTop, IDI_BOTTOM_TO_TOP}, {kBothWays, IDI_BOTH_WAYS}};
 // What a long step switches off; Exit stays, and the list stays for looking at the rows.
 constexpr int kInputs[] = {IDC_TOP_FOLDER, IDC_BOTTOM_FOLDER, IDC_LEVELS,  IDC_BROWSE_TOP,
                            IDC_BROWSE_BOTTOM, IDC_SCAN,      IDC_DIRECTION, IDC_COPY,
                            IDC_MOVE,       IDC_DUPLICATE};
+
+// The id a table gives the value; 0, no resource, for a value it does not hold.
+template <typename Value, std::size_t count>
+int resourceOf(const ResourceOf<Value> (&table)[count], Value value) {
+    for (const ResourceOf<Value>& entry : table)
+        if (entry.value == value) return entry.id;
+    return 0;
+}
 
 HICON programIcon(int id, int size = 0) {
     return static_cast<HICON>(LoadImageA(moduleInstance(), MAKEINTRESOURCEA(id), IMAGE_ICON,
@@ -26,11 +43,12 @@ HICON programIcon(int id, int size = 0) {
 
 }  // namespace
 
-Win32MainView::Win32MainView(const Dialog& dialog, ResultListOwner& listOwner,
-                             ProgressWindow& progress, MessageBoxWindow& messages,
-                             ResultsDialog& results, ChooseSyncDialog& chooseSync)
+Win32MainView::Win32MainView(const Dialog& dialog, const RowFiles& rowFiles,
+                             ResultListOwner& listOwner, ProgressWindow& progress,
+                             MessageBoxWindow& messages, ResultsDialog& results,
+                             ChooseSyncDialog& chooseSync)
     : dialog_(dialog),
-      list_(listOwner),
+      list_(rowFiles, listOwner),
       progress_(progress, list_),
       messages_(messages),
       results_(results),
@@ -158,18 +176,18 @@ std::string Win32MainView::fieldText(Field field, int maxLength) {
 
 Field Win32MainView::focusedField() { return fieldOf(GetFocus()); }
 
-void Win32MainView::checkOperation(int operation) {
-    CheckRadioButton(dialog(), IDC_COPY, IDC_DUPLICATE, IDC_COPY + operation);
+void Win32MainView::checkOperation(Operation operation) {
+    CheckRadioButton(dialog(), IDC_COPY, IDC_DUPLICATE, resourceOf(kOperationButtons, operation));
 }
 
 void Win32MainView::setMiddleLabel(const char* text) { SetWindowTextA(middleButton_.handle(), text); }
 
 void Win32MainView::enableMiddleButton(bool enable) { EnableWindow(middleButton_.handle(), enable); }
 
-void Win32MainView::setDirectionIcon(int direction) {
+void Win32MainView::setDirectionIcon(Direction direction) {
     SendMessageA(directionButton_.handle(), BM_SETIMAGE, IMAGE_ICON,
-                 reinterpret_cast<LPARAM>(LoadIconA(moduleInstance(),
-                                                    MAKEINTRESOURCEA(IDI_TOP_TO_BOTTOM + direction))));
+                 reinterpret_cast<LPARAM>(LoadIconA(
+                     moduleInstance(), MAKEINTRESOURCEA(resourceOf(kDirectionIcons, direction)))));
 }
 
 void Win32MainView::setStatusText(const char* text) {

@@ -15,8 +15,8 @@ namespace evenkeeper {
 
 class Win32MainView : public MainView {
 public:
-    Win32MainView(const Dialog& dialog, ResultListOwner& listOwner, ProgressWindow& progress,
-                  MessageBoxWindow& messages, ResultsDialog& results,
+    Win32MainView(const Dialog& dialog, const RowFiles& rowFiles, ResultListOwner& listOwner,
+                  ProgressWindow& progress, MessageBoxWindow& messages, ResultsDialog& results,
                   ChooseSyncDialog& chooseSync);
 
     // Which field a control window is, or Field::none.
@@ -41,10 +41,10 @@ public:
     void setFieldText(Field field, const char* text) override;
     std::string fieldText(Field field, int maxLength) override;
     Field focusedField() override;
-    void checkOperation(int operation) override;
+    void checkOperation(Operation operation) override;
     void setMiddleLabel(const char* text) override;
     void enableMiddleButton(bool enable) override;
-    void setDirectionIcon(int direction) override;
+    void setDirectionIcon(Direction direction) override;
     void setStatusText(const char* text) override;
     void showLongStep(bool running) override;
     void enableMenuItem(int command, bool enable) override;

@@ -36,7 +36,7 @@ Lines texts(const ChooseRow& row) {
     return columns;
 }
 
-SyncOperation record(const std::string& name, int operation = kCopy, int direction = kTopToBottom,
+SyncOperation record(const std::string& name, Operation operation = kCopy, Direction direction = kTopToBottom,
                      int levels = kMaxLevels, const char* lastUsed = "not used") {
     SyncOperation fields{{}, {}, operation, direction, levels, {}};
     std::strcpy(fields.topFolder, ("C:\\" + name + "\\").c_str());
@@ -64,7 +64,7 @@ TEST(ChooseRows, PairsInTurningColoursTheSecondRowShowsOnlyTheBottomFolder) {
     store.addBack(record("Music", kDuplicate, kTopToBottom, 16, "12/07/26"));
     store.addBack(record("Work", kMove, kBottomToTop, 3));
     store.addBack(record("Photos", kCopy, kBothWays, 0));
-    store.addBack(record("Odd", 3, -1, 7));
+    store.addBack(record("Odd", Operation(3), Direction(-1), 7));
     store.addBack(record("Books"));
     std::vector<ChooseRow> rows = chooseRows(store);
     ASSERT_EQ(rows.size(), 10u);

@@ -34,7 +34,7 @@ void addRandomFiles(std::mt19937& random, MemoryTree& tree, const std::string& r
                      pick(random, kTimes));
 }
 
-std::vector<Row> planWith(PlanFixture& f, int operation, int direction, EntryMatcher* matcher) {
+std::vector<Row> planWith(PlanFixture& f, Operation operation, Direction direction, EntryMatcher* matcher) {
     f.plan(operation, direction, matcher);
     return f.rows.rows;
 }
@@ -47,8 +47,8 @@ TEST(MatcherOracle, IndexedAndLinearLookupsGiveTheSamePlans) {
         addRandomFiles(random, f.tree, "M:\\bottom\\", 1 + int(random() % 60));
         ASSERT_TRUE(f.scan());
         LinearMatcher linear(f.compare);
-        for (int operation : {kCopy, kMove, kDuplicate}) {
-            for (int direction : {kTopToBottom, kBottomToTop, kBothWays}) {
+        for (Operation operation : {kCopy, kMove, kDuplicate}) {
+            for (Direction direction : {kTopToBottom, kBottomToTop, kBothWays}) {
                 SCOPED_TRACE("tree " + std::to_string(tree) + " operation " +
                              std::to_string(operation) + " direction " + std::to_string(direction));
                 std::vector<Row> expected = planWith(f, operation, direction, &linear);

@@ -35,8 +35,8 @@ TEST(DataFileRoundTrip, AnyStoreSavedAndLoadedIsTheSame) {
             randomText(random, 279).copy(record.topFolder, 279);
             randomText(random, 279).copy(record.bottomFolder, 279);
             randomText(random, 15).copy(record.lastUsed, 15);
-            record.operation = std::int32_t(random() % 3);
-            record.direction = std::int32_t(random() % 3);
+            record.operation = Operation(random() % 3);
+            record.direction = Direction(random() % 3);
             record.levels = std::int32_t(random() % 17);
             saving.store.addBack(record);
         }

@@ -1,0 +1,147 @@
+#include "app/LongSteps.h"
+
+#include "app/DeletionGuard.h"
+#include "app/FolderOverlap.h"
+#include "app/UnreadFolderNotice.h"
+#include "engine/PathHelpers.h"
+#include "engine/ScanTargetCheck.h"
+#include "engine/SyncRun.h"
+#include "platform/FullPath.h"
+
+namespace evenkeeper {
+namespace {
+
+constexpr std::uint32_t kScanBackground = 0xEE687B;
+
+// Resets the scanner and walks folder; true when the whole tree was read.
+bool scanSide(FolderScanner& scanner, const char* folder, int levels) {
+    scanner.reset();
+    return scanner.scan(folder, levels) == 0;
+}
+
+}  // namespace
+
+LongSteps::LongSteps(MainView& view, SyncSession& session, const MainServices& services)
+    : view_(view),
+      session_(session),
+      top_(services.top),
+      bottom_(services.bottom),
+      files_(services.files),
+      compare_(services.compare),
+      pump_(services.pump),
+      clock_(services.clock),
+      finder_(syncContext(), services.compare) {}
+
+SyncContext LongSteps::syncContext() {
+    return {top_, bottom_, session_, *this, view_.progress(), view_.rows(), pump_};
+}
+
+LongSteps::LongStep::LongStep(LongSteps& steps) : steps_(steps) {
+    if (steps_.running_++ == 0) steps_.view_.showLongStep(true);
+}
+
+LongSteps::LongStep::~LongStep() {
+    if (--steps_.running_ == 0) steps_.view_.showLongStep(false);
+}
+
+void LongSteps::invalidatePlan() {
+    view_.rows().clearRows();
+    enableMiddleButton(false);
+    session_.scanValid = false;
+}
+
+// Both folders exist and neither lies within the other's scan.
+bool LongSteps::foldersReady() {
+    const SyncOperation& job = operation();
+    for (const char* folder : {job.topFolder, job.bottomFolder}) {
+        if (!folderExists(files_, folder)) {
+            showMessage((std::string("Folder does not exist:\n") + folder).c_str(), kMessageCaption);
+            return false;
+        }
+    }
+    std::string top = fullFolderPath(job.topFolder);
+    std::string bottom = fullFolderPath(job.bottomFolder);
+    if (foldersOverlap(top, bottom, job.levels, compare_)) {
+        std::string text = "The top and bottom folders overlap:\n" + top + "\n" + bottom +
+                           "\nA sync would copy into or delete from its own source.\n"
+                           "Choose two folders that do not lie in one another.";
+        showMessage(text.c_str(), kMessageCaption);
+        return false;
+    }
+    return true;
+}
+
+bool LongSteps::scanAndPlan() {
+    if (!foldersReady()) return false;
+    LongStep step(*this);
+    const SyncOperation& job = operation();
+    ProgressPort& progress = view_.progress();
+    enableMiddleButton(false);
+    progress.SetColours(0, kScanBackground);
+    progress.Show("Scanning folders...");
+    // A scan that fails half-way leaves no plan to recompute from partly filled tables.
+    view_.rows().clearRows();
+    session_.scanValid = false;
+    if (!scanSide(top_, job.topFolder, job.levels) ||
+        !scanSide(bottom_, job.bottomFolder, job.levels)) {
+        progress.Close();
+        return false;
+    }
+    session_.scanValid = true;
+    progress.Close();
+    finder_.findDifferences();
+    return true;
+}
+
+void LongSteps::noticeUnreadFolders() {
+    std::string unread = unreadFolderNotice(top_.unreadFolders(), bottom_.unreadFolders());
+    if (!unread.empty()) showMessage(unread.c_str(), kMessageCaption);
+}
+
+void LongSteps::recomputePlan() {
+    if (!session_.scanValid) return;
+    LongStep step(*this);
+    finder_.findDifferences();
+}
+
+void LongSteps::runPlan() {
+    // Only a plan the list shows is carried out: a side view's rows are no actions.
+    if (!middleEnabled_) return;
+    std::string question = massDeletionQuestion(view_.rows(), top_, bottom_);
+    if (!question.empty() &&
+        view_.messageBox(question.c_str(), kMessageCaption, kYesNoQuestion) != kAnswerYes)
+        return;
+    LongStep step(*this);
+    ScanTargetCheck check(top_, bottom_, files_, compare_);
+    SyncRun(syncContext(), files_, clock_, check).runSync();
+}
+
+void LongSteps::viewTop() { viewSide(top_, operation().topFolder); }
+
+void LongSteps::viewBottom() { viewSide(bottom_, operation().bottomFolder); }
+
+void LongSteps::viewSide(FolderScanner& scanner, const char* folder) {
+    LongStep step(*this);
+    enableMiddleButton(false);
+    // Files of another folder than the one shown would be opened or deleted under the
+    // wrong path.
+    if (scanner.root() == folder)
+        finder_.showSide(scanner);
+    else
+        view_.rows().clearRows();
+}
+
+void LongSteps::setStatusText(const char* text) { view_.setStatusText(text); }
+
+void LongSteps::showMessage(const char* text, const char* caption) {
+    view_.messageBox(text, caption, kNotice);
+}
+
+void LongSteps::enableMiddleButton(bool enable) {
+    middleEnabled_ = enable;
+    view_.enableMiddleButton(enable);
+}
+
+void LongSteps::openWithShell(const char* path) { view_.openWithShell(path); }
+
+}  // namespace evenkeeper
