@@ -23,7 +23,7 @@ if(WIN32)
               tests/app/driver/RemoteBuffer.cpp tests/app/driver/Waiting.cpp
               tests/app/driver/ChooseWindow.cpp tests/app/driver/DrawnLines.cpp
               tests/support/win32/TempTree.cpp tests/app/driver/ScreenText.cpp
-              tests/app/driver/ShellOpens.cpp)
+              tests/app/driver/ShellOpens.cpp tests/app/driver/AboutBoxLines.cpp)
   target_include_directories(evenkeeper_driver_support PUBLIC ${CMAKE_SOURCE_DIR}
                              ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(evenkeeper_driver_support PUBLIC comctl32 shell32 gdi32
@@ -67,7 +67,7 @@ if(WIN32)
   # A short run of the whole program as a user gets it: here the build's own exe, in the
   # release check the installed one, natively or under CPU emulation.
   add_executable(evenkeeper_smoke_test tests/app/driver/smoke/ShippedProgramTest.cpp)
-  target_link_libraries(evenkeeper_smoke_test PRIVATE evenkeeper_driver_support gtest)
+  target_link_libraries(evenkeeper_smoke_test PRIVATE evenkeeper_driver_support gtest version)
   add_test(NAME Driver.Smoke COMMAND evenkeeper_smoke_test)
   set_tests_properties(Driver.Smoke PROPERTIES RUN_SERIAL TRUE TIMEOUT 60
                        FIXTURES_REQUIRED FrameworkDesktop)

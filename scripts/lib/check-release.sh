@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the release under Wine as a user would and checks what the user gets: a silent
 # install puts the shipped exe into Program Files with a Start-menu shortcut and an entry in
-# the installed programs; the installed program syncs through its windows and exits with 0
-# (evenkeeper_smoke_test); a silent uninstall removes it all and leaves the user's settings.
+# the installed programs; the installed program syncs through its windows, its about box shows
+# the version of its version information, and it exits with 0 (evenkeeper_smoke_test); a silent uninstall removes it all and leaves the user's settings.
 # Every 32-bit program runs the way this shell runs them: natively, or inside the namespace
 # of with_emulated_i386. A fresh prefix each time, in BUILD/release/.
 # Usage: check-release.sh BUILD   (after scripts/release and the build of BUILD/win32)
@@ -80,7 +80,7 @@ smoke_test() {
   local status=$?
   grep -E '^\[  (PASSED|FAILED) ' "$logs/release-smoke.log"
   [ $status -eq 0 ] || tail -n 30 "$logs/release-smoke.log"
-  [ $status -eq 0 ] && grep -q '^\[  PASSED  \] 1 test' "$logs/release-smoke.log"
+  [ $status -eq 0 ] && grep -q '^\[  PASSED  \] 2 tests' "$logs/release-smoke.log"
 }
 
 steps() {
@@ -91,7 +91,7 @@ steps() {
   check "README.txt in the zip has Windows line ends and the version" windows_readme
   check "the Start-menu shortcut points to it" grep -qa 'Evenkeeper\\evenkeeper.exe' "$shortcut"
   check "the entry in the installed programs" uninstall_entry
-  check "the installed program syncs through its windows and exits with 0" smoke_test
+  check "the installed program syncs through its windows, shows the version of its version information and exits with 0" smoke_test
   check "the user's settings were written" test -s "$settings/GlobalSettings.ini" -a -s "$settings/Evenkeeper.txt"
   check "silent uninstall" wine "$installed/Uninstall.exe" /S
   check "the uninstall removed the program folder" uninstalled
