@@ -1,11 +1,11 @@
 // What keeps a person's only copy safe: after a Scan the user learns which folders were not
-// read, and a plan that deletes most of one side runs only when the user says so.
+// read (the notice's text: UnreadFolderNoticeTest), and a plan that deletes most of one side
+// runs only when the user says so.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "app/ControllerFixture.h"
-#include "app/UnreadFolderNotice.h"
 #include "resources/ResourceIds.h"
 
 namespace evenkeeper::test {
@@ -16,26 +16,6 @@ Lines messages(const Lines& calls) {
     std::copy_if(calls.begin(), calls.end(), std::back_inserter(found),
                  [](const std::string& call) { return call.rfind("message ", 0) == 0; });
     return found;
-}
-
-TEST(UnreadFolderNotice, CountsAllNamesTheFirstFiveAndShortensDeepFolders) {
-    EXPECT_EQ(unreadFolderNotice({}, {}), "");
-    EXPECT_EQ(unreadFolderNotice({}, {"Player\\"}),
-              "Evenkeeper did not read 1 folder:\n"
-              "bottom: Player\\\n"
-              "(folder links, system folders, folders without access, paths too long)\n"
-              "Nothing in them will be copied or deleted.");
-    const std::string deep(70, 'd');
-    EXPECT_EQ(unreadFolderNotice({"", "a\\", deep + "\\", "b\\"}, {"c\\", "e\\", "f\\"}),
-              "Evenkeeper did not read 7 folders:\n"
-              "top: the folder itself\n"
-              "top: a\\\n"
-              "top: ..." + std::string(56, 'd') + "\\\n"
-              "top: b\\\n"
-              "bottom: c\\\n"
-              "and 2 more\n"
-              "(folder links, system folders, folders without access, paths too long)\n"
-              "Nothing in them will be copied or deleted.");
 }
 
 TEST(MainSafety, AScanThatPassedOverFolderLinksSaysSoOnceAfterThePlan) {

@@ -67,8 +67,9 @@ TEST(MainScan, FoldersThatLieInOneAnotherWithinTheLevelsAreRefused) {
     }
 }
 
-TEST(MainScan, PlanIsRecomputedFromTheSameScanAndCarriedOutByTheMiddleButton) {
-    ControllerFixture f;
+// Two files in the top folder (one in a subfolder), another in the bottom one, a Copy top to
+// bottom; the calls before the Scan are forgotten, then it scans.
+void scanThreeFiles(ControllerFixture& f) {
     f.tree.file("top\\a.txt", "alpha", kBaseTime);
     f.tree.file("top\\Album\\b.mp3", "beta", kBaseTime);
     f.tree.file("bottom\\c.txt", "gamma", kBaseTime);
@@ -76,33 +77,62 @@ TEST(MainScan, PlanIsRecomputedFromTheSameScanAndCarriedOutByTheMiddleButton) {
     f.start();
     f.view.take();
     f.controller.command(IDC_SCAN);
+}
+
+TEST(MainScan, PlansBehindTheProgressPanelAndEnablesTheMiddleButton) {
+    ControllerFixture f;
+    scanThreeFiles(f);
     EXPECT_EQ(f.rows(), (Lines{"0 a.txt", "0 b.mp3"}));
     EXPECT_TRUE(f.controller.session().scanValid);
     EXPECT_EQ(f.view.progressPanel.calls,
               (Lines{"colours 0 ee687b", "show Scanning folders...", "close", "colours 0 90ee90",
                      "show Finding differences...", "close"}));
     EXPECT_TRUE(f.view.middleEnabled);
+}
+
+TEST(MainScan, OpensTheResultsDialogAfterTheLongStep) {
+    ControllerFixture f;
+    scanThreeFiles(f);
     Lines calls = f.view.take();
     EXPECT_EQ(calls.front(), "long step on");
-    // The Results dialog comes after the long step.
     ASSERT_GE(calls.size(), 2u);
     EXPECT_EQ(calls[calls.size() - 2], "long step off");
-    // The same folder, typed without its backslash, keeps the plan.
+}
+
+TEST(MainScan, TheSameFolderTypedWithoutItsBackslashKeepsThePlan) {
+    ControllerFixture f;
+    scanThreeFiles(f);
     f.commit(Field::topFolder, f.tree.path("top"));
     EXPECT_EQ(f.rows(), (Lines{"0 a.txt", "0 b.mp3"}));
     EXPECT_TRUE(f.view.middleEnabled);
+}
 
-    // Only the tables of the scan are compared: a file made since is not planned.
+// Only the tables of the scan are compared: a file made since is not planned.
+TEST(MainScan, ADirectionRecomputesThePlanFromTheScan) {
+    ControllerFixture f;
+    scanThreeFiles(f);
     f.tree.file("top\\late.txt", "late", kBaseTime);
     f.controller.command(IDC_DIRECTION);
     EXPECT_EQ(f.rows(), Lines{"1 c.txt"});
     f.controller.command(IDC_DIRECTION);
     EXPECT_EQ(f.rows(), (Lines{"0 a.txt", "0 b.mp3", "1 c.txt"}));
+}
+
+TEST(MainScan, DuplicateTurnsBothWaysToTopToBottomAndRecomputesThePlan) {
+    ControllerFixture f;
+    scanThreeFiles(f);
+    f.controller.command(IDC_DIRECTION);
+    f.controller.command(IDC_DIRECTION);
     f.controller.command(IDC_DUPLICATE);
     EXPECT_EQ(f.operation().direction, kTopToBottom);
     EXPECT_EQ(f.rows(), (Lines{"3 c.txt", "0 a.txt", "0 b.mp3"}));
-    f.controller.command(IDC_COPY);
+}
 
+// The run works from the scan's tables too, and leaves no plan to run again.
+TEST(MainScan, TheMiddleButtonCarriesOutThePlanOnce) {
+    ControllerFixture f;
+    scanThreeFiles(f);
+    f.tree.file("top\\late.txt", "late", kBaseTime);
     f.controller.command(IDC_MIDDLE);
     EXPECT_TRUE(f.rows().empty());
     EXPECT_EQ(f.tree.read("bottom\\a.txt"), "alpha");

@@ -1,0 +1,31 @@
+// The notice after a Scan that passed over folders: how many, the first five by name, and
+// deep folders shortened.
+#include <gtest/gtest.h>
+
+#include "app/UnreadFolderNotice.h"
+
+namespace evenkeeper::test {
+namespace {
+
+TEST(UnreadFolderNotice, CountsAllNamesTheFirstFiveAndShortensDeepFolders) {
+    EXPECT_EQ(unreadFolderNotice({}, {}), "");
+    EXPECT_EQ(unreadFolderNotice({}, {"Player\\"}),
+              "Evenkeeper did not read 1 folder:\n"
+              "bottom: Player\\\n"
+              "(folder links, system folders, folders without access, paths too long)\n"
+              "Nothing in them will be copied or deleted.");
+    const std::string deep(70, 'd');
+    EXPECT_EQ(unreadFolderNotice({"", "a\\", deep + "\\", "b\\"}, {"c\\", "e\\", "f\\"}),
+              "Evenkeeper did not read 7 folders:\n"
+              "top: the folder itself\n"
+              "top: a\\\n"
+              "top: ..." + std::string(56, 'd') + "\\\n"
+              "top: b\\\n"
+              "bottom: c\\\n"
+              "and 2 more\n"
+              "(folder links, system folders, folders without access, paths too long)\n"
+              "Nothing in them will be copied or deleted.");
+}
+
+}  // namespace
+}  // namespace evenkeeper::test
