@@ -37,17 +37,25 @@ LRESULT directionIcon(const MainWindow& window) {
     return SendMessageA(window.control(IDC_DIRECTION), BM_GETIMAGE, IMAGE_ICON, 0);
 }
 
-BOOL CALLBACK closeIfLogViewer(HWND window, LPARAM) {
+BOOL CALLBACK keepLogViewer(HWND window, LPARAM found) {
     char title[256] = {};
     GetWindowTextA(window, title, sizeof title);
-    if (std::string(title).find("EvenkeeperLog") != std::string::npos)
-        PostMessageA(window, WM_CLOSE, 0, 0);
-    return TRUE;
+    if (std::string(title).find("EvenkeeperLog") == std::string::npos) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
 }
 
-// Closes the viewer that the shell opened for the log, if one comes within half a second.
-void closeLogViewer() {
-    waitUntil([] { EnumWindows(closeIfLogViewer, 0); return false; }, 500);
+// Waits for the viewer that the shell opens for a log that holds anything, and closes it;
+// false when none came, or it did not close, in time.
+bool closeLogViewer() {
+    HWND viewer = nullptr;
+    if (!waitUntil([&] {
+            EnumWindows(keepLogViewer, reinterpret_cast<LPARAM>(&viewer));
+            return viewer != nullptr;
+        }))
+        return false;
+    PostMessageA(viewer, WM_CLOSE, 0, 0);
+    return waitUntil([&] { return !IsWindow(viewer); });
 }
 
 TEST_F(Sync, CopyTopToBottomListsEachFileAndCopiesItWithItsTime) {
@@ -200,7 +208,7 @@ TEST_F(Sync, SharingViolationIsLoggedAndTheLogGoesAtExit) {
     EXPECT_TRUE(bottom.exists("a.txt"));
     EXPECT_EQ(readFile(logFile()), top.path("held.txt") + "\r\n  Sharing violation\r\n");
 
-    closeLogViewer();
+    EXPECT_TRUE(closeLogViewer()) << "the log was not opened for the user";
     EXPECT_EQ(exitProgram(window), 0u);
     EXPECT_FALSE(fileExists(logFile()));
 }
@@ -226,7 +234,7 @@ TEST_F(Sync, DestinationEditedAfterTheScanIsNotTouched) {
               bottom.path("b.txt") + "\r\n  Changed since the scan - not touched\r\n");
     EXPECT_EQ(window.status(), "Done: 1 of 2 files. 1 stays in the list.");
 
-    closeLogViewer();
+    EXPECT_TRUE(closeLogViewer()) << "the log was not opened for the user";
     EXPECT_EQ(exitProgram(window), 0u);
 }
 
