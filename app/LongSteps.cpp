@@ -24,16 +24,12 @@ bool scanSide(FolderScanner& scanner, const char* folder, int levels) {
 LongSteps::LongSteps(MainView& view, SyncSession& session, const MainServices& services)
     : view_(view),
       session_(session),
-      top_(services.top),
-      bottom_(services.bottom),
-      files_(services.files),
-      compare_(services.compare),
-      pump_(services.pump),
-      clock_(services.clock),
+      services_(services),
       finder_(syncContext(), services.compare) {}
 
 SyncContext LongSteps::syncContext() {
-    return {top_, bottom_, session_, *this, view_.progress(), view_.rows(), pump_};
+    return {services_.top, services_.bottom, session_, *this, view_.progress(), view_.rows(),
+            services_.pump};
 }
 
 LongSteps::LongStep::LongStep(LongSteps& steps) : steps_(steps) {
@@ -54,14 +50,14 @@ void LongSteps::invalidatePlan() {
 bool LongSteps::foldersReady() {
     const SyncOperation& job = operation();
     for (const char* folder : {job.topFolder, job.bottomFolder}) {
-        if (!folderExists(files_, folder)) {
+        if (!folderExists(services_.files, folder)) {
             showMessage((std::string("Folder does not exist:\n") + folder).c_str(), kMessageCaption);
             return false;
         }
     }
     std::string top = fullFolderPath(job.topFolder);
     std::string bottom = fullFolderPath(job.bottomFolder);
-    if (foldersOverlap(top, bottom, job.levels, compare_)) {
+    if (foldersOverlap(top, bottom, job.levels, services_.compare)) {
         std::string text = "The top and bottom folders overlap:\n" + top + "\n" + bottom +
                            "\nA sync would copy into or delete from its own source.\n"
                            "Choose two folders that do not lie in one another.";
@@ -82,8 +78,8 @@ bool LongSteps::scanAndPlan() {
     // A scan that fails half-way leaves no plan to recompute from partly filled tables.
     view_.rows().clearRows();
     session_.scanValid = false;
-    if (!scanSide(top_, job.topFolder, job.levels) ||
-        !scanSide(bottom_, job.bottomFolder, job.levels)) {
+    if (!scanSide(services_.top, job.topFolder, job.levels) ||
+        !scanSide(services_.bottom, job.bottomFolder, job.levels)) {
         progress.Close();
         return false;
     }
@@ -94,7 +90,8 @@ bool LongSteps::scanAndPlan() {
 }
 
 void LongSteps::noticeUnreadFolders() {
-    std::string unread = unreadFolderNotice(top_.unreadFolders(), bottom_.unreadFolders());
+    std::string unread =
+        unreadFolderNotice(services_.top.unreadFolders(), services_.bottom.unreadFolders());
     if (!unread.empty()) showMessage(unread.c_str(), kMessageCaption);
 }
 
@@ -107,18 +104,18 @@ void LongSteps::recomputePlan() {
 void LongSteps::runPlan() {
     // Only a plan the list shows is carried out: a side view's rows are no actions.
     if (!middleEnabled_) return;
-    std::string question = massDeletionQuestion(view_.rows(), top_, bottom_);
+    std::string question = massDeletionQuestion(view_.rows(), services_.top, services_.bottom);
     if (!question.empty() &&
         view_.messageBox(question.c_str(), kMessageCaption, kYesNoQuestion) != kAnswerYes)
         return;
     LongStep step(*this);
-    ScanTargetCheck check(top_, bottom_, files_, compare_);
-    SyncRun(syncContext(), files_, clock_, check).runSync();
+    ScanTargetCheck check(services_.top, services_.bottom, services_.files, services_.compare);
+    SyncRun(syncContext(), services_.files, services_.clock, check).runSync();
 }
 
-void LongSteps::viewTop() { viewSide(top_, operation().topFolder); }
+void LongSteps::viewTop() { viewSide(services_.top, operation().topFolder); }
 
-void LongSteps::viewBottom() { viewSide(bottom_, operation().bottomFolder); }
+void LongSteps::viewBottom() { viewSide(services_.bottom, operation().bottomFolder); }
 
 void LongSteps::viewSide(FolderScanner& scanner, const char* folder) {
     LongStep step(*this);

@@ -57,12 +57,7 @@ private:
 
     MainView& view_;
     SyncSession& session_;
-    FolderScanner& top_;
-    FolderScanner& bottom_;
-    FileSystem& files_;
-    const TextCompare& compare_;
-    MessagePump& pump_;
-    const Clock& clock_;
+    MainServices services_;
     DifferenceFinder finder_;
     bool middleEnabled_ = false;
     int running_ = 0;
