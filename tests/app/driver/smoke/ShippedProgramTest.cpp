@@ -125,8 +125,8 @@ TEST(ShippedProgram, AboutBoxShowsTheVersionOfTheVersionInformation) {
     VersionInfo info;
     ASSERT_TRUE(readVersionInfo(programPath, info)) << "no version information in " << programPath;
     char fromNumbers[16];
-    std::snprintf(fromNumbers, sizeof fromNumbers, "%lu.%02lu", HIWORD(info.productMajorMinor),
-                  LOWORD(info.productMajorMinor));
+    std::snprintf(fromNumbers, sizeof fromNumbers, "%u.%02u", unsigned(HIWORD(info.productMajorMinor)),
+                  unsigned(LOWORD(info.productMajorMinor)));
     EXPECT_EQ(info.productText, fromNumbers);
     EXPECT_EQ(info.fileText, info.productText);
     EXPECT_EQ(info.fileMajorMinor, info.productMajorMinor);
