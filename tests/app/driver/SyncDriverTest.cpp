@@ -6,12 +6,22 @@
 #include <cstdio>
 
 #include "app/driver/DriverFixture.h"
+#include "app/driver/ShellOpens.h"
 #include "app/driver/Waiting.h"
 
 namespace evenkeeper::driver {
 namespace {
 
-using Sync = DriverTest;
+// A run whose log holds anything has the shell open it; the recorder takes the viewer's place.
+class Sync : public DriverTest {
+protected:
+    void SetUp() override {
+        DriverTest::SetUp();
+        ASSERT_TRUE(shell.installed()) << "the shell's handlers could not be replaced";
+    }
+
+    ShellOpens shell;
+};
 
 // The Modified column of a file time: local time, MM/DD/YY hh:mm:ss with am or pm.
 std::string modifiedText(std::uint64_t time) {
@@ -35,27 +45,6 @@ std::vector<std::pair<std::string, int>> namesAndImages(const MainWindow& window
 
 LRESULT directionIcon(const MainWindow& window) {
     return SendMessageA(window.control(IDC_DIRECTION), BM_GETIMAGE, IMAGE_ICON, 0);
-}
-
-BOOL CALLBACK keepLogViewer(HWND window, LPARAM found) {
-    char title[256] = {};
-    GetWindowTextA(window, title, sizeof title);
-    if (std::string(title).find("EvenkeeperLog") == std::string::npos) return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-// Waits for the viewer that the shell opens for a log that holds anything, and closes it;
-// false when none came, or it did not close, in time.
-bool closeLogViewer() {
-    HWND viewer = nullptr;
-    if (!waitUntil([&] {
-            EnumWindows(keepLogViewer, reinterpret_cast<LPARAM>(&viewer));
-            return viewer != nullptr;
-        }))
-        return false;
-    PostMessageA(viewer, WM_CLOSE, 0, 0);
-    return waitUntil([&] { return !IsWindow(viewer); });
 }
 
 TEST_F(Sync, CopyTopToBottomListsEachFileAndCopiesItWithItsTime) {
@@ -208,7 +197,8 @@ TEST_F(Sync, SharingViolationIsLoggedAndTheLogGoesAtExit) {
     EXPECT_TRUE(bottom.exists("a.txt"));
     EXPECT_EQ(readFile(logFile()), top.path("held.txt") + "\r\n  Sharing violation\r\n");
 
-    EXPECT_TRUE(closeLogViewer()) << "the log was not opened for the user";
+    EXPECT_TRUE(shell.waitFor(1)) << "the log was not opened for the user";
+    EXPECT_EQ(shell.opened(), std::vector<std::string>{logFile()});
     EXPECT_EQ(exitProgram(window), 0u);
     EXPECT_FALSE(fileExists(logFile()));
 }
@@ -234,7 +224,8 @@ TEST_F(Sync, DestinationEditedAfterTheScanIsNotTouched) {
               bottom.path("b.txt") + "\r\n  Changed since the scan - not touched\r\n");
     EXPECT_EQ(window.status(), "Done: 1 of 2 files. 1 stays in the list.");
 
-    EXPECT_TRUE(closeLogViewer()) << "the log was not opened for the user";
+    EXPECT_TRUE(shell.waitFor(1)) << "the log was not opened for the user";
+    EXPECT_EQ(shell.opened(), std::vector<std::string>{logFile()});
     EXPECT_EQ(exitProgram(window), 0u);
 }
 
