@@ -130,7 +130,8 @@ void MainController::enableMiddleButton(bool enable) {
     view_.enableMiddleButton(enable);
 }
 
-void MainController::openWithShell(const char* path) { view_.openWithShell(path); }
+// The engine opens only the run's log this way.
+void MainController::openWithShell(const char* path) { view_.openLog(path); }
 
 void MainController::showDirectionIcon() { view_.setDirectionIcon(operation().direction); }
 

@@ -4,6 +4,15 @@
 
 namespace evenkeeper {
 
+const char* directionName(int direction) {
+    switch (direction) {
+        case kTopToBottom: return "Top to bottom";
+        case kBottomToTop: return "Bottom to top";
+        case kBothWays: return "Both ways";
+        default: return "";
+    }
+}
+
 const char* operationName(int operation) {
     switch (operation) {
         case kMove: return "Move";
