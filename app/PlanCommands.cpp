@@ -85,7 +85,8 @@ bool MainController::runPlan() {
     // Only a plan the list shows is carried out: a side view's rows are no actions.
     if (!middleEnabled_) return false;
     std::string question = massDeletionQuestion(view_.rows(), top_, bottom_);
-    if (!question.empty() && ask(question.c_str(), kMessageCaption, kYesNoQuestion) != kAnswerYes)
+    if (!question.empty() &&
+        ask(question.c_str(), kMessageCaption, kMassDeletionFlags) != kAnswerYes)
         return false;
     LongStep step(*this);
     ScanTargetCheck check(top_, bottom_, files_, store_.compare);
