@@ -5,11 +5,14 @@
 namespace evenkeeper {
 namespace {
 
+constexpr int kPaddedBorder = 92;  // SM_CXPADDEDBORDER (Vista and later; 0 before)
+
 // Wine counts the menu bar of a popup window into its maximised position, which puts the
 // caption above the screen; a maximised window shows its caption and hides only its frame.
 void keepCaptionOnScreen(MINMAXINFO& limits) {
-    const int frameWidth = GetSystemMetrics(SM_CXFRAME);
-    const int frameHeight = GetSystemMetrics(SM_CYFRAME);
+    const int padding = GetSystemMetrics(kPaddedBorder);
+    const int frameWidth = GetSystemMetrics(SM_CXFRAME) + padding;
+    const int frameHeight = GetSystemMetrics(SM_CYFRAME) + padding;
     limits.ptMaxPosition = {-frameWidth, -frameHeight};
     limits.ptMaxSize = {GetSystemMetrics(SM_CXSCREEN) + 2 * frameWidth,
                         GetSystemMetrics(SM_CYSCREEN) + 2 * frameHeight};
