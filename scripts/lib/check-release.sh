@@ -83,7 +83,7 @@ readme_windows_versions() {
   unzip -p "$archive" evenkeeper.exe >"$exe"
   unzip -p "$archive" README.txt >"$readme"
   oldest="Windows XP"
-  i686-w64-mingw32-objdump -p "$exe" | grep -qw GetTickCount64 && oldest="Windows Vista"
+  i686-w64-mingw32-objdump -p "$exe" | grep -w GetTickCount64 >/dev/null && oldest="Windows Vista"
   grep -q "for $oldest and later" "$readme"
   status=$?
   [ $status -eq 0 ] || echo "the exe starts on $oldest and later; README.txt says: $(grep -o 'for Windows [A-Za-z0-9]* and later' "$readme")"
