@@ -106,7 +106,7 @@ void LongSteps::runPlan() {
     if (!middleEnabled_) return;
     std::string question = massDeletionQuestion(view_.rows(), services_.top, services_.bottom);
     if (!question.empty() &&
-        view_.messageBox(question.c_str(), kMessageCaption, kYesNoQuestion) != kAnswerYes)
+        view_.messageBox(question.c_str(), kMessageCaption, kMassDeletionFlags) != kAnswerYes)
         return;
     LongStep step(*this);
     ScanTargetCheck check(services_.top, services_.bottom, services_.files, services_.compare);
@@ -139,6 +139,7 @@ void LongSteps::enableMiddleButton(bool enable) {
     view_.enableMiddleButton(enable);
 }
 
-void LongSteps::openWithShell(const char* path) { view_.openWithShell(path); }
+// The engine opens only the run's log this way.
+void LongSteps::openWithShell(const char* path) { view_.openLog(path); }
 
 }  // namespace evenkeeper

@@ -61,6 +61,8 @@ public:
     // The folder browser with its title; true with folder (ending in "\") when one was picked.
     virtual bool browseFolder(const char* title, std::string& folder) = 0;
     virtual void openWithShell(const char* path) = 0;
+    // The run's log, opened by the shell with the result list as its owner.
+    virtual void openLog(const char* path) = 0;
     // The about box owned by the dialog: the program icon, the text's lines and the link.
     virtual void showAboutBox(const char* text, const char* link) = 0;
     // The file popup at a screen position; its command comes back as a command.

@@ -2,6 +2,15 @@
 
 namespace evenkeeper {
 
+const char* directionName(Direction direction) {
+    switch (direction) {
+        case kTopToBottom: return "Top to bottom";
+        case kBottomToTop: return "Bottom to top";
+        case kBothWays: return "Both ways";
+        default: return "";
+    }
+}
+
 const char* operationName(Operation operation) {
     switch (operation) {
         case kMove: return "Move";

@@ -36,14 +36,18 @@ std::string RowFiles::fullPath(const FileEntry& entry, const SyncOperation& oper
     return std::string(root) + (folder ? folder : "") + entry.name;
 }
 
-std::string deleteQuestion(const std::string& path) {
+std::string pathInLines(const std::string& path) {
     constexpr std::size_t kLineLength = 80;
-    std::string question;
+    std::string lines;
     for (std::size_t at = 0; at < path.size(); ++at) {
-        question += path[at];
-        if ((at + 1) % kLineLength == 0) question += '\n';
+        lines += path[at];
+        if ((at + 1) % kLineLength == 0) lines += '\n';
     }
-    return question + "\nDelete this file?";
+    return lines;
+}
+
+std::string deleteQuestion(const std::string& path) {
+    return pathInLines(path) + "\nDelete this file?";
 }
 
 }  // namespace evenkeeper

@@ -21,6 +21,21 @@ constexpr DWORD kDrawIntervalPerDrawTime = 20;
 
 }  // namespace
 
+POINT ResultList::keyboardPopupPoint() {
+    RECT client, label = {};
+    GetClientRect(handle(), &client);
+    label.left = LVIR_LABEL;
+    const int row = selectedRow();
+    POINT at = {0, 0};
+    RECT shown;
+    if (row != -1 &&
+        SendMessageA(handle(), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&label)) &&
+        IntersectRect(&shown, &label, &client))
+        at = {label.left, label.bottom};
+    ClientToScreen(handle(), &at);
+    return at;
+}
+
 void ResultList::insertColumns(const std::int32_t widths[4]) {
     for (int column = 0; column < 4; ++column)
         insertColumn(column, kColumns[column].header, kColumns[column].alignment, widths[column]);

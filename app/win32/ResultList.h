@@ -28,6 +28,9 @@ public:
     FileEntry* entryAt(int row) override;
     void deleteRow(int row) override;
     int selectedRow() override;
+    // Where a popup asked for from the keyboard opens, on the screen: below the selected
+    // row's label when the row is in sight, else the list's top left corner.
+    POINT keyboardPopupPoint();
 
     int OnReflectedNotify(NMHDR* header) override;
 

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/OperationRules.h"
 #include "framework/FolderBrowser.h"
 #include "framework/ModuleInstance.h"
 #include "platform/Shell.h"
@@ -88,10 +89,22 @@ void Win32MainView::setWindowPlacement(const WindowPlacement& placement) {
     WINDOWPLACEMENT applied = {};
     applied.length = sizeof applied;
     applied.flags = placement.flags;
-    applied.showCmd = placement.showCmd;
+    applied.showCmd = SW_HIDE;
     const PlacementRect& normal = placement.normal;
     applied.rcNormalPosition = {normal.left, normal.top, normal.right, normal.bottom};
     SetWindowPlacement(dialog(), &applied);
+    // A normal window is what the dialog manager shows anyway.
+    savedShowState_ = placement.showCmd == SW_SHOWNORMAL ? 0 : placement.showCmd;
+}
+
+// Posted, so that it comes after the dialog manager's ShowWindow has returned.
+void Win32MainView::dialogShown() {
+    if (savedShowState_) PostMessageA(dialog(), kApplyShowStateMessage, 0, 0);
+}
+
+void Win32MainView::applySavedShowState() {
+    if (savedShowState_) ShowWindow(dialog(), int(savedShowState_));
+    savedShowState_ = 0;
 }
 
 ScreenMetrics Win32MainView::screenMetrics() {
@@ -128,6 +141,26 @@ void Win32MainView::attachControls() {
     levelsField_.Create(dialog(), IDC_LEVELS, "", 0, 0, 0, 0);
     directionButton_.Create(dialog(), IDC_DIRECTION, "", 0, 0, 0, 0);
     middleButton_.Create(dialog(), IDC_MIDDLE, "", 0, 0, 0, 0);
+    addDirectionTip();
+}
+
+// The direction button shows only an icon; its tip says the direction in words.
+void Win32MainView::addDirectionTip() {
+    directionTip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0,
+                                    0, 0, dialog(), nullptr, moduleInstance(), nullptr);
+    TOOLINFOA tool = directionTool("");
+    tool.uFlags |= TTF_SUBCLASS;
+    SendMessageA(directionTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+TOOLINFOA Win32MainView::directionTool(const char* text) const {
+    TOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = dialog();
+    tool.uId = reinterpret_cast<UINT_PTR>(directionButton_.handle());
+    tool.lpszText = const_cast<char*>(text);
+    return tool;
 }
 
 void Win32MainView::insertColumns(const std::int32_t widths[4]) { list_.insertColumns(widths); }
@@ -154,7 +187,10 @@ Size Win32MainView::clientSize() {
 }
 
 void Win32MainView::moveStatusAndList(const Rect& status, const Rect& list) {
-    constexpr UINT kFlags = SWP_NOZORDER | SWP_SHOWWINDOW;
+    // Both are drawn anew: the status bar's old pixels, copied down to its new place while
+    // the frame is dragged larger, were found blank under Wine, and only the strip it gained
+    // was painted.
+    constexpr UINT kFlags = SWP_NOZORDER | SWP_SHOWWINDOW | SWP_NOCOPYBITS;
     HDWP batch = BeginDeferWindowPos(2);
     batch = DeferWindowPos(batch, statusBar_, nullptr, status.left, status.top,
                            status.right - status.left, status.bottom - status.top, kFlags);
@@ -188,6 +224,8 @@ void Win32MainView::setDirectionIcon(Direction direction) {
     SendMessageA(directionButton_.handle(), BM_SETIMAGE, IMAGE_ICON,
                  reinterpret_cast<LPARAM>(LoadIconA(
                      moduleInstance(), MAKEINTRESOURCEA(resourceOf(kDirectionIcons, direction)))));
+    TOOLINFOA tool = directionTool(directionName(direction));
+    SendMessageA(directionTip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Win32MainView::setStatusText(const char* text) {
@@ -229,6 +267,7 @@ bool Win32MainView::browseFolder(const char* title, std::string& folder) {
 }
 
 void Win32MainView::openWithShell(const char* path) { evenkeeper::openWithShell(dialog(), path); }
+void Win32MainView::openLog(const char* path) { evenkeeper::openWithShell(list_.handle(), path); }
 
 void Win32MainView::showAboutBox(const char* text, const char* link) {
     about_.Show(dialog(), text, link, 0, IDI_PROGRAM, 0, kMessageBackground, kMessageShadow);

@@ -75,6 +75,22 @@ windows_readme() {
   return $status
 }
 
+# README.txt names the oldest Windows the exe starts on: Vista when the exe imports a
+# function that XP lacks (GetTickCount64, which the threads runtime pulls in), else XP.
+readme_windows_versions() {
+  local exe readme oldest status
+  exe=$(mktemp) readme=$(mktemp)
+  unzip -p "$archive" evenkeeper.exe >"$exe"
+  unzip -p "$archive" README.txt >"$readme"
+  oldest="Windows XP"
+  i686-w64-mingw32-objdump -p "$exe" | grep -w GetTickCount64 >/dev/null && oldest="Windows Vista"
+  grep -q "for $oldest and later" "$readme"
+  status=$?
+  [ $status -eq 0 ] || echo "the exe starts on $oldest and later; README.txt says: $(grep -o 'for Windows [A-Za-z0-9]* and later' "$readme")"
+  rm -f "$exe" "$readme"
+  return $status
+}
+
 smoke_test() {
   wine "$smoke" 'C:\Program Files\Evenkeeper\evenkeeper.exe' >"$logs/release-smoke.log" 2>&1
   local status=$?
@@ -89,6 +105,7 @@ steps() {
     cmp -s <(unzip -p "$archive" evenkeeper.exe) "$installed/evenkeeper.exe"
   check "README.txt beside it" test -f "$installed/README.txt"
   check "README.txt in the zip has Windows line ends and the version" windows_readme
+  check "README.txt names the Windows versions the exe's imports allow" readme_windows_versions
   check "the Start-menu shortcut points to it" grep -qa 'Evenkeeper\\evenkeeper.exe' "$shortcut"
   check "the entry in the installed programs" uninstall_entry
   check "the installed program syncs through its windows, shows the version of its version information and exits with 0" smoke_test

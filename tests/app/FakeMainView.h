@@ -93,6 +93,7 @@ public:
     int messageBox(const char* text, const char* caption, std::uint32_t flags) override;
     bool browseFolder(const char* title, std::string& folder) override;
     void openWithShell(const char* path) override { calls.push_back(std::string("open ") + path); }
+    void openLog(const char* path) override { calls.push_back(std::string("open log ") + path); }
     void showAboutBox(const char* text, const char* link) override {
         calls.push_back(std::string("about ") + text + " | " + link);
     }

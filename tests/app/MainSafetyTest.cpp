@@ -80,7 +80,7 @@ TEST(MainSafety, APlanDeletingTenFilesAndMoreThanHalfOfASideAsksFirst) {
     no.f.view.answers = {kAnswerNo};
     no.f.controller.command(IDC_MIDDLE);
     EXPECT_EQ(no.f.view.take(),
-              Lines{"message 0x24 Evenkeeper: This will delete 10 of the 19 files in\n" +
+              Lines{"message 0x124 Evenkeeper: This will delete 10 of the 19 files in\n" +
                     no.f.tree.path("bottom\\") + "\nDo you want to go on?"});
     // No leaves the plan as it stood, ready to run.
     EXPECT_EQ(no.extraLeft(), 10);

@@ -148,6 +148,24 @@ TEST_F(Sync, DirectionAndOperationReplanWithoutScanningAndMoveTakesTheSources) {
     EXPECT_EQ(exitProgram(window), 0u);
 }
 
+// The keyboard's request carries no position; the popup opens under the selected row.
+TEST_F(Sync, KeyboardPopupOpensAtTheSelectedRow) {
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) top.file(name, 10, kBaseTime);
+    MainWindow window = start();
+    ASSERT_TRUE(window.handle());
+    chooseFolders(window);
+    ASSERT_TRUE(window.scan());
+    HWND menu = window.openPopup(2, true);
+    ASSERT_TRUE(menu);
+    RECT popup, label = window.rowLabel(2);
+    GetWindowRect(menu, &popup);
+    EXPECT_EQ(popup.left, label.left);
+    EXPECT_EQ(popup.top, label.bottom);
+    PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(menu); }));
+    EXPECT_EQ(exitProgram(window), 0u);
+}
+
 TEST_F(Sync, SideViewListsEveryFileAndThePopupDeletesOnlyOnYes) {
     top.file("a.txt", 10, kBaseTime);
     top.file("b.txt", 10, kBaseTime);
