@@ -10,7 +10,7 @@ namespace evenkeeper {
 
 class CaseIndex {
 public:
-    static std::uint64_t hashKey(const std::string& key, std::uint64_t salt = 0);
+    static std::uint64_t hashKey(const std::string& key);
 
     void clear();
     void reserve(std::size_t count);
