@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The engine's scan and plan (scan_plan_timer: both scans, then the Duplicate plan from top to
 # bottom) beside `rsync -rn --delete`, the dry run of the same sync, on the same trees: a top
-# folder of FILES files of 10 bytes in folders of 250, against an empty folder and against an
+# folder of FILES files of 100 bytes in folders of 250, against an empty folder and against an
 # identical copy. Wall times of whole processes, and their processor times (user and system)
 # that a loaded machine inflates less; ROUNDS (default 5) rounds after a warm-up, the two
 # programs in turns whose order alternates; medians, the ratio of the medians and the range
@@ -20,16 +20,7 @@ make_tree() {  # make_tree FILES: $trees/FILES/{top,same,empty}, made once
   local at="$trees/$1"
   [ -f "$at/.complete" ] && return
   rm -rf "$at"
-  python3 - "$at/top" "$1" <<'PY'
-import os, sys
-root, files = sys.argv[1], int(sys.argv[2])
-for i in range(files):
-    folder = os.path.join(root, "folder%04d" % (i // 250))
-    if i % 250 == 0:
-        os.makedirs(folder)
-    with open(os.path.join(folder, "file%07d.txt" % i), "wb") as f:
-        f.write(b"0123456789")
-PY
+  "$here/bench/make-tree.py" "$at/top" "$1" 250
   cp -a "$at/top" "$at/same"
   mkdir "$at/empty"
   touch "$at/.complete"

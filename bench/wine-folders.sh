@@ -21,14 +21,7 @@ for timer in "${timers[@]}"; do [ -f "$timer" ] || { echo "no $timer" >&2; exit 
 make_tree() {  # C:\evk-folders\top\ (20,000 folders of one file) and C:\evk-folders\empty\
   [ -f "$drive/evk-folders/.complete" ] && return
   rm -rf "$drive/evk-folders"
-  python3 - "$drive/evk-folders/top" <<'PY'
-import os, sys
-for i in range(20000):
-    folder = os.path.join(sys.argv[1], "album%05d" % i)
-    os.makedirs(folder)
-    with open(os.path.join(folder, "track.mp3"), "wb") as f:
-        f.write(b"x" * 100)
-PY
+  "$here/bench/make-tree.py" "$drive/evk-folders/top" 20000 1
   mkdir "$drive/evk-folders/empty"
   touch "$drive/evk-folders/.complete"
 }

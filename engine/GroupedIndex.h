@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/ProbeSlots.h"
+
 namespace evenkeeper {
 
 class GroupedIndex {
@@ -22,12 +24,7 @@ public:
     template <class Matches>
     std::int32_t find(int group, std::uint32_t hash, Matches matches) const {
         const Region& region = regions_[group];
-        const Slot* slots = slots_.data() + region.offset;
-        for (std::uint32_t i = hash & region.mask;; i = (i + 1) & region.mask) {
-            const Slot& slot = slots[i];
-            if (slot.id < 0) return -1;
-            if (slot.hash == hash && matches(slot.id)) return slot.id;
-        }
+        return probeSlots(slots_.data() + region.offset, region.mask, hash, matches);
     }
 
 private:
