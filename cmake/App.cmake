@@ -14,7 +14,8 @@ endif()
 if(WIN32)
   file(GLOB APP_WIN32_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp)
   add_executable(evenkeeper WIN32 ${APP_WIN32_SOURCES} resources/evenkeeper.rc)
-  target_link_libraries(evenkeeper PRIVATE evenkeeper_app evenkeeper_framework comctl32 comdlg32)
+  target_link_libraries(evenkeeper PRIVATE evenkeeper_app evenkeeper_framework comctl32 comdlg32
+                        advapi32)
 
   # The real program driven under Wine through its windows, as a person would use it; on
   # the desktop the framework's GUI tests hold, one test at a time.

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "engine/TemporaryName.h"
+
 namespace evenkeeper {
 namespace {
 
@@ -97,7 +99,7 @@ int FolderWalker::visitItems(const char* pattern, Subfolders* subfolders) {
     int stop = 0;
     do {
         if (!(item.attributes & kAttributeDirectory)) {
-            if (isUsableName(item.name) && OnFile(item)) {
+            if (isUsableName(item.name) && !isTemporaryName(item.name) && OnFile(item)) {
                 stop = 1;
                 break;
             }

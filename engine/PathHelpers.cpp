@@ -48,6 +48,15 @@ void cutToFolder(char* path) {
     *end = '\0';
 }
 
+bool reachableByName(const std::string& relative) {
+    for (std::size_t end = 0; end <= relative.size(); ++end) {
+        bool partEnds = end == relative.size() || relative[end] == '\\';
+        if (partEnds && end > 0 && (relative[end - 1] == '.' || relative[end - 1] == ' '))
+            return false;
+    }
+    return true;
+}
+
 void twoDigits(int number, char* destination) {
     std::snprintf(destination, 12, number <= 9 && number >= 0 ? "0%d" : "%d", number);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Folder and text helpers of the sync run, shared with the settings of the per-user folder.
 #include <cstdint>
+#include <string>
 
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
@@ -14,6 +15,10 @@ int folderExists(FileSystem& files, const char* path);
 int makePath(FileSystem& files, const char* path);
 // Keeps path up to and including its last "\", "/" or ":"; without any, path becomes empty.
 void cutToFolder(char* path);
+// False when a part of the relative path ends in "." or " ": Windows drops those from a
+// path, so the narrow calls would reach another file or none (such names come from Unix
+// file systems).
+bool reachableByName(const std::string& relative);
 // number in decimal with a leading "0" below 10, into destination (room for 12 characters).
 void twoDigits(int number, char* destination);
 constexpr int kDateTextSize = 9;   // "MM/DD/YY" and the terminator

@@ -1,9 +1,11 @@
 #include "engine/SyncRun.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 
 #include "engine/PathHelpers.h"
+#include "engine/TemporaryCopy.h"
 #include "platform/DirectorySearch.h"
 
 namespace evenkeeper {
@@ -110,8 +112,14 @@ SyncRun::RowResult SyncRun::carryOut(const FileEntry& entry) {
         writeLog(sourcePath + kTooLong);
         return RowResult::stays;
     }
-    if (destinationPath.size() >= kMaxPath) {
+    if (destinationPath.size() >= kMaxPath ||
+        (!entry.toDelete && !TemporaryCopy::fitsBeside(destinationPath))) {
         writeLog(destinationPath + kTooLong);
+        return RowResult::stays;
+    }
+    if (!reachableByName(relative)) {
+        writeLog(sourcePath + "\r\n  The name ends in a dot or a blank, which Windows cannot "
+                              "reach - not touched\r\n");
         return RowResult::stays;
     }
     if (entry.toDelete) return deleteEntry(entry, sourcePath, other);
@@ -126,7 +134,7 @@ SyncRun::RowResult SyncRun::changedSinceScan(const std::string& path) {
 SyncRun::RowResult SyncRun::deleteEntry(const FileEntry& entry, const std::string& source,
                                         const FolderScanner& other) {
     if (!check_.mayDelete(entry, source.c_str())) return changedSinceScan(source);
-    files_.deleteFile(source.c_str());
+    if (!files_.deleteFile(source.c_str())) return notDeleted(source, "Not deleted: ");
     // Only the deleted file's own folder is tried, and only when the other side has no
     // such folder; a folder that still holds anything is not removed.
     const FolderScanner& own = entry.side == Side::top ? context_.top : context_.bottom;
@@ -138,27 +146,40 @@ SyncRun::RowResult SyncRun::deleteEntry(const FileEntry& entry, const std::strin
     return RowResult::done;
 }
 
+SyncRun::RowResult SyncRun::notDeleted(const std::string& path, const char* what) {
+    std::string reason = files_.errorText(files_.lastError());
+    while (!reason.empty() && std::isspace(static_cast<unsigned char>(reason.back()))) reason.pop_back();
+    writeLog(path + "\r\n  " + what + reason + "\r\n");
+    return RowResult::stays;
+}
+
 SyncRun::RowResult SyncRun::copyEntry(const FileEntry& entry, const char* folder,
                                       const std::string& source, const std::string& destination) {
+    TemporaryCopy copy(files_);
+    CopyResult result = copy.make(source.c_str(), destination);
+    if (result.outcome != CopyOutcome::copied) return copyFailed(result, source, destination);
+    // Decided right before the destination is replaced: the copy may have taken long.
     FileState before = files_.fileState(destination.c_str());
     if (!check_.mayCopyOnto(entry, folder, destination.c_str(), before))
         return changedSinceScan(destination);
-    CopyResult result = files_.copyFile(source.c_str(), destination.c_str());
-    if (result.outcome == CopyOutcome::accessDenied) {
+    result = copy.renameOver(destination);
+    // Only a file is made writable; a folder of the file's name keeps its attributes.
+    if (result.outcome == CopyOutcome::accessDenied && before.exists && !before.folder) {
         files_.setAttributes(destination.c_str(), kAttributeNormal);
-        result = files_.copyFile(source.c_str(), destination.c_str());
+        result = copy.renameOver(destination);
     }
-    if (result.outcome != CopyOutcome::copied)
-        return copyFailed(result, source, destination, before);
+    if (result.outcome != CopyOutcome::copied) return copyFailed(result, source, destination);
     check_.copied(destination.c_str());
     // The source of a move is not checked: whatever it holds now was just copied, so
     // deleting it loses nothing.
-    if (job_.operation == kMove) files_.deleteFile(source.c_str());
+    if (job_.operation == kMove && !files_.deleteFile(source.c_str()))
+        return notDeleted(source, "Copied, but not deleted: ");
     return RowResult::done;
 }
 
+// The destination is as it was: the copy went to a temporary file, which is gone.
 SyncRun::RowResult SyncRun::copyFailed(const CopyResult& result, const std::string& source,
-                                       const std::string& destination, const FileState& before) {
+                                       const std::string& destination) {
     switch (result.outcome) {
         case CopyOutcome::accessDenied:
             writeLog(source + "\r\n  Access denied\r\n");
@@ -166,21 +187,13 @@ SyncRun::RowResult SyncRun::copyFailed(const CopyResult& result, const std::stri
         case CopyOutcome::sharingViolation:
             writeLog(source + "\r\n  Sharing violation\r\n");
             return RowResult::stays;
-        default: break;
+        case CopyOutcome::diskFull:
+            writeLog("Disk full - sync operation aborted.\r\n");
+            return RowResult::stop;
+        default:
+            writeLog(source + "\r\n" + destination + "\r\n" + files_.errorText(result.error) + "\r\n");
+            return RowResult::stays;
     }
-    // A copy that failed after it wrote the destination leaves a truncated file with a
-    // fresh time, which the next plan would take for an up-to-date copy: remove it. A
-    // destination the copy did not touch stays.
-    FileState after = files_.fileState(destination.c_str());
-    if (after.exists && (!before.exists || after.size != before.size ||
-                         after.lastWrite != before.lastWrite))
-        files_.deleteFile(destination.c_str());
-    if (result.outcome == CopyOutcome::diskFull) {
-        writeLog("Disk full - sync operation aborted.\r\n");
-        return RowResult::stop;
-    }
-    writeLog(source + "\r\n" + destination + "\r\n" + files_.errorText(result.error) + "\r\n");
-    return RowResult::stays;
 }
 
 int SyncRun::createFolders() {

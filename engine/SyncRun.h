@@ -2,7 +2,8 @@
 // Carries out the plan in the result list: creates the source's folders on the destination
 // side, copies, moves and deletes row by row, removes each row that was done, and writes
 // every failure to the log file, which is opened for the user when it received anything.
-// A file that changed since the scan is neither overwritten nor deleted.
+// A file that changed since the scan is neither overwritten nor deleted; a file is replaced
+// only by a whole copy (see TemporaryCopy).
 #include <string>
 
 #include "engine/RunProgress.h"
@@ -37,7 +38,9 @@ private:
                         const std::string& destination);
     RowResult changedSinceScan(const std::string& path);
     RowResult copyFailed(const CopyResult& result, const std::string& source,
-                         const std::string& destination, const FileState& before);
+                         const std::string& destination);
+    // A deletion the system refused: logged with its reason after what, and the row stays.
+    RowResult notDeleted(const std::string& path, const char* what);
     std::string createFoldersOf(const FolderScanner& source, const FolderScanner& destination,
                                 const char* destinationRoot);
     const char* progressText() const;

@@ -7,7 +7,8 @@
 
 namespace evenkeeper {
 
-enum class CopyOutcome { copied, accessDenied, sharingViolation, diskFull, failed };
+// copied also stands for a rename that was done.
+enum class CopyOutcome { copied, accessDenied, sharingViolation, diskFull, exists, failed };
 
 struct CopyResult {
     CopyOutcome outcome;
@@ -18,6 +19,7 @@ struct FileState {
     bool exists;
     std::uint64_t size;
     std::uint64_t lastWrite;
+    bool folder;
 };
 
 enum class CreateResult { created, alreadyExists, failed };
@@ -35,9 +37,17 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // Copies source over destination (replacing it) with its last-write time.
-    virtual CopyResult copyFile(const char* source, const char* destination) = 0;
+    // Copies source, with its last-write time and attributes, to destination, which is made
+    // new: an existing destination is left alone (exists).
+    virtual CopyResult copyToNewFile(const char* source, const char* destination) = 0;
+    // Moves the file from over the file to in one step. A read-only to is refused
+    // (accessDenied), as on Windows, and so is one that another program holds open
+    // (sharingViolation where the system tells it). The one place where a run replaces a file.
+    virtual CopyResult renameOver(const char* from, const char* to) = 0;
+    // The one place where a file is deleted; lastError() tells why it was not.
     virtual bool deleteFile(const char* path) = 0;
+    // The system's error code of the last failed call.
+    virtual std::uint32_t lastError() = 0;
     virtual bool removeDirectory(const char* path) = 0;
     virtual bool setAttributes(const char* path, std::uint32_t attributes) = 0;
     virtual CreateResult createDirectory(const char* path) = 0;

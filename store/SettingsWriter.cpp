@@ -7,15 +7,12 @@
 #include <string>
 
 #include "engine/PathHelpers.h"
+#include "engine/TemporaryName.h"
 #include "platform/DirectorySearch.h"
 
 namespace evenkeeper {
 namespace {
 constexpr char kLineEnd[] = "\r\n";
-// 11 characters: room for it in any folder that the narrow Win32 calls can make (at most 248
-// characters with the final "\").
-constexpr char kTemporaryName[] = "~evk%03X.tmp";
-constexpr unsigned kTemporaryTries = 64;
 }  // namespace
 
 SettingsWriter::SettingsWriter(FileSystem& files, int nameLength, int lineLength,
@@ -131,10 +128,8 @@ FileHandle SettingsWriter::createTemporaryBeside(const char* path, std::string& 
     char folder[kMaxPath];
     std::strcpy(folder, path);
     cutToFolder(folder);
-    for (unsigned number = 0; number < kTemporaryTries; ++number) {
-        char name[16];
-        std::snprintf(name, sizeof name, kTemporaryName, number);
-        temporary = std::string(folder) + name;
+    for (unsigned number = 0; number < kTemporaryNames; ++number) {
+        temporary = std::string(folder) + temporaryName(number);
         if (temporary.size() >= std::size_t(kMaxPath)) return nullptr;
         FileHandle file = nullptr;
         CreateResult result = files_.createNewFile(temporary.c_str(), file);

@@ -36,6 +36,7 @@ ScannerServices Program::scannerServices() {
 }
 
 int Program::run(HINSTANCE instance) {
+    if (!instance_.claim()) return 0;
     setModuleInstance(instance);
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);

@@ -6,6 +6,7 @@
 #include "app/win32/MainDialog.h"
 #include "app/win32/PacedMessagePump.h"
 #include "app/win32/ResultsDialog.h"
+#include "app/win32/SingleInstance.h"
 #include "engine/FolderScanner.h"
 #include "framework/MessageBoxWindow.h"
 #include "framework/ProgressWindow.h"
@@ -26,6 +27,7 @@ private:
     MainServices services();
     ScannerServices scannerServices();
 
+    SingleInstance instance_;
     PacedMessagePump pump_;
     MainDialog mainDialog_;
     ResultsDialog results_;

@@ -22,6 +22,7 @@ CopyResult copyFailure(int error) {
         case EPERM: return {CopyOutcome::accessDenied, std::uint32_t(error)};
         case ENOSPC:
         case EDQUOT: return {CopyOutcome::diskFull, std::uint32_t(error)};
+        case EEXIST: return {CopyOutcome::exists, std::uint32_t(error)};
         default: return {CopyOutcome::failed, std::uint32_t(error)};
     }
 }
@@ -58,7 +59,7 @@ bool ownedAs(const std::string& path, const struct stat& old) {
 
 class PosixFileSystem : public FileSystem {
 public:
-    CopyResult copyFile(const char* source, const char* destination) override {
+    CopyResult copyToNewFile(const char* source, const char* destination) override {
         int in = open(posixPath(source).c_str(), O_RDONLY | O_CLOEXEC);
         if (in < 0) return copyFailure(errno);
         struct stat info;
@@ -67,7 +68,7 @@ public:
             close(in);
             return copyFailure(statError);
         }
-        int out = open(posixPath(destination).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
+        int out = open(posixPath(destination).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
                        (info.st_mode & 07777) | S_IWUSR);
         if (out < 0) {
             int error = errno;
@@ -95,6 +96,18 @@ public:
         return {full ? CopyOutcome::diskFull : CopyOutcome::failed, std::uint32_t(error)};
     }
 
+    // rename alone would replace a file without write permission, which stands for a
+    // read-only file that Windows refuses to replace.
+    CopyResult renameOver(const char* from, const char* to) override {
+        std::string target = posixPath(to);
+        struct stat old;
+        if (lstat(target.c_str(), &old) == 0 &&
+            (S_ISDIR(old.st_mode) || (S_ISREG(old.st_mode) && !(old.st_mode & S_IWUSR))))
+            return {CopyOutcome::accessDenied, std::uint32_t(EACCES)};
+        if (rename(posixPath(from).c_str(), target.c_str()) == 0) return {CopyOutcome::copied, 0};
+        return copyFailure(errno);
+    }
+
     // A file without write permission stands for a read-only file, which Windows does not
     // delete.
     bool deleteFile(const char* path) override {
@@ -106,6 +119,7 @@ public:
         }
         return unlink(target.c_str()) == 0;
     }
+    std::uint32_t lastError() override { return std::uint32_t(errno); }
     bool removeDirectory(const char* path) override { return rmdir(posixPath(path).c_str()) == 0; }
     bool setAttributes(const char* path, std::uint32_t attributes) override {
         std::string target = posixPath(path);
@@ -121,10 +135,11 @@ public:
     }
     FileState fileState(const char* path) override {
         struct stat info;
-        if (stat(posixPath(path).c_str(), &info) != 0) return {false, 0, 0};
+        if (stat(posixPath(path).c_str(), &info) != 0) return {false, 0, 0, false};
         return {true, std::uint64_t(info.st_size),
                 kUnixEpochInFileTime + std::uint64_t(info.st_mtim.tv_sec) * 10000000ULL +
-                    std::uint64_t(info.st_mtim.tv_nsec) / 100};
+                    std::uint64_t(info.st_mtim.tv_nsec) / 100,
+                S_ISDIR(info.st_mode)};
     }
 
     bool setCurrentDirectory(const char* path) override { return chdir(posixPath(path).c_str()) == 0; }

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <string>
+
 #include "platform/FileSystem.h"
 
 namespace evenkeeper {
@@ -13,19 +15,75 @@ std::uint64_t fileTimeValue(const FILETIME& time) {
     return (std::uint64_t(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
 
+CopyResult failure(DWORD error) {
+    switch (error) {
+        case ERROR_ACCESS_DENIED: return {CopyOutcome::accessDenied, error};
+        case ERROR_SHARING_VIOLATION: return {CopyOutcome::sharingViolation, error};
+        case ERROR_DISK_FULL: return {CopyOutcome::diskFull, error};
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS: return {CopyOutcome::exists, error};
+        default: return {CopyOutcome::failed, error};
+    }
+}
+
+// A rename over a file that another program holds open fails with access denied; opening
+// the file tells that apart from a read-only file.
+bool heldOpen(const char* path) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+        return false;
+    }
+    return GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
+// Where the file or folder really is, links resolved; empty where the system cannot tell
+// (before Vista there is no such query, and no links to files either).
+std::string finalPath(const char* path) {
+    using Query = DWORD(WINAPI*)(HANDLE, LPSTR, DWORD, DWORD);
+    static const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFinalPathNameByHandleA")));
+    if (!query) return {};
+    HANDLE file = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    char final[1024];
+    DWORD length = query(file, final, sizeof final, 0);
+    CloseHandle(file);
+    return length && length < sizeof final ? std::string(final, length) : std::string();
+}
+
+// Under Wine a Unix link to a file looks like a plain file; only where it leads tells it.
+bool reachedThroughLink(const char* path) {
+    std::string folder = path;
+    std::string::size_type cut = folder.find_last_of('\\');
+    if (cut == std::string::npos) return false;
+    std::string name = folder.substr(cut + 1);
+    folder.erase(cut + 1);
+    std::string file = finalPath(path), place = finalPath(folder.c_str());
+    if (file.empty() || place.empty()) return false;
+    if (place.back() != '\\') place += '\\';
+    return lstrcmpiA(file.c_str(), (place + name).c_str()) != 0;
+}
+
 class Win32FileSystem : public FileSystem {
 public:
-    CopyResult copyFile(const char* source, const char* destination) override {
-        if (CopyFileA(source, destination, FALSE)) return {CopyOutcome::copied, 0};
+    CopyResult copyToNewFile(const char* source, const char* destination) override {
+        if (CopyFileA(source, destination, TRUE)) return {CopyOutcome::copied, 0};
+        return failure(GetLastError());
+    }
+    // Seen under Wine: a read-only or hidden destination is replaced like any other, and
+    // one that another program holds open is refused with access denied whatever the
+    // sharing. Windows refuses a read-only destination with access denied.
+    CopyResult renameOver(const char* from, const char* to) override {
+        if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING)) return {CopyOutcome::copied, 0};
         DWORD error = GetLastError();
-        switch (error) {
-            case ERROR_ACCESS_DENIED: return {CopyOutcome::accessDenied, error};
-            case ERROR_SHARING_VIOLATION: return {CopyOutcome::sharingViolation, error};
-            case ERROR_DISK_FULL: return {CopyOutcome::diskFull, error};
-            default: return {CopyOutcome::failed, error};
-        }
+        if (error == ERROR_ACCESS_DENIED && heldOpen(to)) error = ERROR_SHARING_VIOLATION;
+        return failure(error);
     }
     bool deleteFile(const char* path) override { return DeleteFileA(path) != 0; }
+    std::uint32_t lastError() override { return GetLastError(); }
     bool removeDirectory(const char* path) override { return RemoveDirectoryA(path) != 0; }
     bool setAttributes(const char* path, std::uint32_t attributes) override {
         return SetFileAttributesA(path, attributes) != 0;
@@ -37,9 +95,10 @@ public:
     }
     FileState fileState(const char* path) override {
         WIN32_FILE_ATTRIBUTE_DATA data;
-        if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return {false, 0, 0};
+        if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return {false, 0, 0, false};
         return {true, (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
-                fileTimeValue(data.ftLastWriteTime)};
+                fileTimeValue(data.ftLastWriteTime),
+                (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0};
     }
 
     bool setCurrentDirectory(const char* path) override { return SetCurrentDirectoryA(path) != 0; }
@@ -101,7 +160,7 @@ public:
             bool known = GetFileInformationByHandle(old, &info) != 0;
             CloseHandle(old);
             if (!known) return ReplaceResult::refused;
-            if (info.nNumberOfLinks > 1) return ReplaceResult::onlyInPlace;
+            if (info.nNumberOfLinks > 1 || reachedThroughLink(to)) return ReplaceResult::onlyInPlace;
             // Written content is due for backup, as after any write.
             DWORD kept = (info.dwFileAttributes & kOwnAttributes) | FILE_ATTRIBUTE_ARCHIVE;
             if (!SetFileAttributesA(from, kept)) return ReplaceResult::refused;

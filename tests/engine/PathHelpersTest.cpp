@@ -19,11 +19,13 @@ struct FolderRecorder : FileSystem {
         created.push_back(path);
         return CreateResult::alreadyExists;
     }
-    CopyResult copyFile(const char*, const char*) override { return {CopyOutcome::failed, 0}; }
+    CopyResult copyToNewFile(const char*, const char*) override { return {CopyOutcome::failed, 0}; }
+    CopyResult renameOver(const char*, const char*) override { return {CopyOutcome::failed, 0}; }
     bool deleteFile(const char*) override { return false; }
+    std::uint32_t lastError() override { return 0; }
     bool removeDirectory(const char*) override { return false; }
     bool setAttributes(const char*, std::uint32_t) override { return false; }
-    FileState fileState(const char*) override { return {false, 0, 0}; }
+    FileState fileState(const char*) override { return {false, 0, 0, false}; }
     bool setCurrentDirectory(const char*) override { return false; }
     bool getCurrentDirectory(char*, int) override { return false; }
     bool tempFolder(char*, int) override { return false; }

@@ -31,6 +31,22 @@ TEST(SyncRunFaultsAsUser, ReadOnlyDestinationIsResetAndOverwritten) {
     EXPECT_EQ(r.log(), "");
 }
 
+TEST(SyncRunFaultsAsUser, RefusedDeletionIsLoggedWithItsReasonAndItsRowStays) {
+    REQUIRE_UNPRIVILEGED();
+    RunFixture r;
+    r.tree.file("top\\keep.txt", "k", kBaseTime);
+    r.tree.file("bottom\\keep.txt", "k", kBaseTime);
+    r.tree.file("bottom\\locked\\extra.txt", "e", kBaseTime);
+    r.tree.forbidNewFiles("bottom\\locked");
+    ASSERT_EQ(r.plan(kDuplicate, kTopToBottom), (Lines{"3 extra.txt"}));
+    r.run();
+    std::string record = r.tree.path("bottom\\locked\\extra.txt") + "\r\n  Not deleted: ";
+    EXPECT_EQ(r.log().substr(0, record.size()), record);
+    EXPECT_GT(r.log().size(), record.size() + 2) << "the system's reason";
+    EXPECT_EQ(r.f.rows.describe(), (Lines{"3 extra.txt"}));
+    EXPECT_TRUE(r.tree.exists("bottom\\locked\\extra.txt"));
+}
+
 #ifdef _WIN32
 TEST(SyncRunFaults, SourceHeldOpenWithoutSharingIsLoggedAndTheOthersAreDone) {
     RunFixture r;

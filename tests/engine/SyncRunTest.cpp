@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "support/Listing.h"
 #include "support/RunFixture.h"
 
 namespace evenkeeper::test {
@@ -37,7 +38,7 @@ TEST(SyncRun, CopyCarriesFilesWithTheirTimesAndCreatesEveryScannedFolder) {
     EXPECT_TRUE(r.plan(kCopy, kTopToBottom).empty());
 }
 
-TEST(SyncRun, MoveRemovesSourcesButAReadOnlySourceStays) {
+TEST(SyncRun, MoveLogsASourceThatCannotBeDeletedAndKeepsItsRow) {
     RunFixture r;
     r.tree.file("bottom\\gone.txt", "1", kBaseTime);
     r.tree.file("bottom\\stays.txt", "2", kBaseTime);
@@ -45,12 +46,14 @@ TEST(SyncRun, MoveRemovesSourcesButAReadOnlySourceStays) {
     r.tree.folder("top");
     ASSERT_EQ(r.plan(kMove, kBottomToTop), (Lines{"1 gone.txt", "1 stays.txt"}));
     r.run();
-    EXPECT_TRUE(r.f.rows.rows.empty());
+    EXPECT_EQ(r.f.rows.describe(), (Lines{"1 stays.txt"}));
     EXPECT_FALSE(r.tree.exists("bottom\\gone.txt"));
     EXPECT_TRUE(r.tree.exists("bottom\\stays.txt"));
     EXPECT_EQ(r.tree.read("top\\stays.txt"), "2");
     EXPECT_EQ(r.f.progress.calls[2], "show Moving files...");
-    EXPECT_EQ(r.log(), "");
+    std::string record = r.tree.path("bottom\\stays.txt") + "\r\n  Copied, but not deleted: ";
+    EXPECT_EQ(r.log().substr(0, record.size()), record);
+    EXPECT_GT(r.log().size(), record.size() + 2) << "the system's reason";
     r.tree.setAttributes("bottom\\stays.txt", kAttributeNormal);
     r.tree.setAttributes("top\\stays.txt", kAttributeNormal);
 }
@@ -102,7 +105,7 @@ TEST(SyncRun, FailuresAreLoggedByteForByteAndTheirRowsStay) {
                            "\r\n" + top + "denied.txt\r\n  Access denied\r\n" + top +
                            "shared.txt\r\n  Sharing violation\r\n");
     EXPECT_EQ(r.f.rows.describe(), (Lines{"0 broken.txt", "0 denied.txt", "0 shared.txt"}));
-    EXPECT_EQ(r.files.copies(), 5);  // access denied is tried twice
+    EXPECT_EQ(r.files.copies(), 4);  // a refused copy is not retried; a refused rename is
     EXPECT_EQ(r.tree.read("bottom\\fine.txt"), "fine.txt");
     EXPECT_EQ(r.f.dialog.opened, (Lines{r.f.session.logFilePath}));
     EXPECT_STREQ(r.f.operation.lastUsed, "12/08/26");
@@ -112,7 +115,7 @@ TEST(SyncRun, AccessDeniedOnceResetsTheDestinationAndCopiesAgain) {
     RunFixture r;
     r.tree.file("top\\a.txt", "new", kBaseTime + kHour);
     r.tree.file("bottom\\a.txt", "old", kBaseTime);
-    r.files.failCopy("a.txt", CopyOutcome::accessDenied, 5, 1);
+    r.files.failRename("a.txt", CopyOutcome::accessDenied, 5, 1);
     ASSERT_EQ(r.plan(kCopy, kTopToBottom).size(), 1u);
     r.run();
     EXPECT_EQ(r.tree.read("bottom\\a.txt"), "new");
@@ -120,7 +123,7 @@ TEST(SyncRun, AccessDeniedOnceResetsTheDestinationAndCopiesAgain) {
     EXPECT_EQ(r.log(), "");
 }
 
-TEST(SyncRun, FullDiskStopsTheRunRemovesThePartialCopyAndKeepsTheDate) {
+TEST(SyncRun, FullDiskStopsTheRunKeepsTheOldDestinationAndTheDate) {
     RunFixture r;
     r.tree.file("top\\1.txt", "first", kBaseTime);
     r.tree.file("top\\2.txt", "second file", kBaseTime);
@@ -131,29 +134,37 @@ TEST(SyncRun, FullDiskStopsTheRunRemovesThePartialCopyAndKeepsTheDate) {
     r.run();
     EXPECT_EQ(r.log(), "Disk full - sync operation aborted.\r\n");
     EXPECT_EQ(r.f.rows.describe(), (Lines{"0 2.txt", "0 3.txt"}));
-    EXPECT_FALSE(r.tree.exists("bottom\\2.txt"));
-    EXPECT_FALSE(r.tree.exists("bottom\\3.txt"));
+    EXPECT_EQ(r.tree.read("bottom\\2.txt"), "older");
+    EXPECT_EQ(r.tree.lastWrite("bottom\\2.txt"), kBaseTime - kHour);
+    EXPECT_EQ(listing(r.tree.path("bottom\\")), (Lines{"1.txt", "2.txt"}));
     EXPECT_STREQ(r.f.operation.lastUsed, "not used");
     EXPECT_FALSE(r.f.session.unsavedChanges);
     EXPECT_EQ(r.f.progress.calls.back(), "close");
 }
 
-TEST(SyncRun, FailedCopyRemovesWhatItWroteButNeverWhatItDidNotTouch) {
+// Whatever fails, the copy went to a temporary file: the destination keeps its content and
+// time, and the temporary file is gone.
+TEST(SyncRun, FailedCopyLeavesEveryDestinationAsItWas) {
     RunFixture r;
-    r.tree.file("top\\untouched.txt", "new", kBaseTime + kHour);
-    r.tree.file("bottom\\untouched.txt", "old", kBaseTime);
-    r.tree.file("top\\written.txt", "new content", kBaseTime + kHour);
-    r.tree.file("bottom\\written.txt", "old", kBaseTime);
+    for (const char* name : {"untouched.txt", "written.txt", "open.txt", "denied.txt"}) {
+        r.tree.file(std::string("top\\") + name, "new content", kBaseTime + kHour);
+        r.tree.file(std::string("bottom\\") + name, "old", kBaseTime);
+    }
     r.files.failCopy("untouched.txt", CopyOutcome::failed, 5);
-    ASSERT_EQ(r.plan(kMove, kTopToBottom).size(), 2u);
-    r.files.failAfterWriting(2, CopyOutcome::failed, 5);
+    r.files.failRename("open.txt", CopyOutcome::sharingViolation, 32);
+    r.files.failRename("denied.txt", CopyOutcome::accessDenied, 5);
+    ASSERT_EQ(r.plan(kMove, kTopToBottom).size(), 4u);
+    r.files.failAfterWriting(4, CopyOutcome::failed, 5);  // written.txt, the last in name order
     r.run();
-    EXPECT_EQ(r.tree.read("bottom\\untouched.txt"), "old");
-    EXPECT_FALSE(r.tree.exists("bottom\\written.txt"));
-    // A move whose copy failed keeps its source.
-    EXPECT_TRUE(r.tree.exists("top\\untouched.txt"));
-    EXPECT_TRUE(r.tree.exists("top\\written.txt"));
-    EXPECT_EQ(r.f.rows.rows.size(), 2u);
+    Lines names = listing(r.tree.path("bottom\\"));
+    EXPECT_EQ(names, (Lines{"denied.txt", "open.txt", "untouched.txt", "written.txt"}));
+    for (const std::string& name : names) {
+        EXPECT_EQ(r.tree.read("bottom\\" + name), "old") << name;
+        EXPECT_EQ(r.tree.lastWrite("bottom\\" + name), kBaseTime) << name;
+        // A move whose copy failed keeps its source.
+        EXPECT_TRUE(r.tree.exists("top\\" + name)) << name;
+    }
+    EXPECT_EQ(r.f.rows.rows.size(), 4u);
 }
 
 TEST(SyncRun, DuplicateBottomToTopDeletesOnTopAndMakesTheBottomFoldersThere) {

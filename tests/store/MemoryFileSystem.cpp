@@ -26,7 +26,8 @@ CreateResult MemoryFileSystem::createDirectory(const char* path) {
 
 FileState MemoryFileSystem::fileState(const char* path) {
     auto file = files.find(path);
-    return file == files.end() ? FileState{false, 0, 0} : FileState{true, file->second.size(), 0};
+    return file == files.end() ? FileState{false, 0, 0, false}
+                               : FileState{true, file->second.size(), 0, false};
 }
 
 bool MemoryFileSystem::setCurrentDirectory(const char* path) {

@@ -20,8 +20,10 @@ public:
     bool failCreate = false;
     bool failReplace = false;
 
-    CopyResult copyFile(const char*, const char*) override { return {CopyOutcome::failed, 1}; }
+    CopyResult copyToNewFile(const char*, const char*) override { return {CopyOutcome::failed, 1}; }
+    CopyResult renameOver(const char*, const char*) override { return {CopyOutcome::failed, 1}; }
     bool deleteFile(const char* path) override { return files.erase(path) == 1; }
+    std::uint32_t lastError() override { return 2; }
     bool removeDirectory(const char* path) override { return folders.erase(path) == 1; }
     bool setAttributes(const char* path, std::uint32_t) override { return files.count(path) == 1; }
     CreateResult createDirectory(const char* path) override;

@@ -11,6 +11,7 @@
 #include "platform/DirectorySearch.h"
 #include "store/SettingsText.h"
 #include "store/SettingsWriter.h"
+#include "support/Listing.h"
 #include "support/Permissions.h"
 #include "support/TempTree.h"
 #include "support/TimeValues.h"
@@ -34,20 +35,6 @@ bool save(const std::string& path) {
     writer.begin(64000, 64000);
     writer.addLine("new");
     return writer.writeTo(path.c_str());
-}
-
-// The names in a folder, sorted.
-Lines listing(const std::string& folder) {
-    DirectorySearch& search = systemDirectorySearch();
-    Lines names;
-    FindData item;
-    SearchHandle handle = nullptr;
-    for (FindResult found = search.findFirst((folder + "*").c_str(), item, handle);
-         found == FindResult::found; found = search.findNext(handle, item))
-        if (item.name[0] != '.') names.push_back(item.name);
-    if (handle) search.findClose(handle);
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 // A property of the file's own that a new file would not have, and a second name of a file.
@@ -116,15 +103,19 @@ TEST(SettingsWriterOnDisk, ChangesNothingButTheContentOfTheFileItSaves) {
     tree.file("linked.txt", "old", kBaseTime);
     tree.file("Evenkeeper.txt.tmp", "mine", kBaseTime);
     tree.file("~evk000.tmp", "mine", kBaseTime);  // the writer's first choice of a name
+    tree.file("target.txt", "old", kBaseTime);
+    tree.folderLink("link.txt", "target.txt");  // a symbolic link to the file
     ASSERT_TRUE(giveOwnProperty(tree.path(kName)));
     ASSERT_TRUE(makeSecondName(tree.path("linked.txt"), tree.path("second name.txt")));
     ASSERT_TRUE(save(tree.path(kName)));
     ASSERT_TRUE(save(tree.path("linked.txt")));
+    ASSERT_TRUE(save(tree.path("link.txt")));
     EXPECT_TRUE(hasOwnProperty(tree.path(kName)));
     EXPECT_EQ(tree.read(kName) + tree.read("second name.txt"), "new\r\nnew\r\n");
+    EXPECT_EQ(tree.read("target.txt"), "new\r\n") << "saved into the file the link points to";
     EXPECT_EQ(tree.read("Evenkeeper.txt.tmp") + tree.read("~evk000.tmp"), "minemine");
-    EXPECT_EQ(listing(tree.root()), (Lines{kName, "Evenkeeper.txt.tmp", "linked.txt",
-                                           "second name.txt", "~evk000.tmp"}));
+    EXPECT_EQ(listing(tree.root()), (Lines{kName, "Evenkeeper.txt.tmp", "link.txt", "linked.txt",
+                                           "second name.txt", "target.txt", "~evk000.tmp"}));
 }
 
 }  // namespace

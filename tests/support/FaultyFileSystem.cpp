@@ -12,7 +12,27 @@ void FaultyFileSystem::failCopy(const std::string& suffix, CopyOutcome outcome,
     copyFailures_[suffix] = {outcome, error, times};
 }
 
-CopyResult FaultyFileSystem::copyFile(const char* source, const char* destination) {
+void FaultyFileSystem::failRename(const std::string& suffix, CopyOutcome outcome,
+                                  std::uint32_t error, int times) {
+    renameFailures_[suffix] = {outcome, error, times};
+}
+
+CopyResult FaultyFileSystem::planned(std::map<std::string, Failure>& failures, const std::string& path) {
+    for (auto& [suffix, failure] : failures) {
+        if (failure.times > 0 && endsWith(path, suffix)) {
+            --failure.times;
+            return {failure.outcome, failure.error};
+        }
+    }
+    return {CopyOutcome::copied, 0};
+}
+
+CopyResult FaultyFileSystem::renameOver(const char* from, const char* to) {
+    CopyResult failure = planned(renameFailures_, to);
+    return failure.outcome != CopyOutcome::copied ? failure : real_.renameOver(from, to);
+}
+
+CopyResult FaultyFileSystem::copyToNewFile(const char* source, const char* destination) {
     ++copies_;
     if (partialCountdown_ > 0 && --partialCountdown_ == 0) {
         std::string content;
@@ -22,13 +42,8 @@ CopyResult FaultyFileSystem::copyFile(const char* source, const char* destinatio
         real_.closeFile(partial);
         return partialFailure_;
     }
-    for (auto& [suffix, failure] : copyFailures_) {
-        if (failure.times > 0 && endsWith(source, suffix)) {
-            --failure.times;
-            return {failure.outcome, failure.error};
-        }
-    }
-    return real_.copyFile(source, destination);
+    CopyResult failure = planned(copyFailures_, source);
+    return failure.outcome != CopyOutcome::copied ? failure : real_.copyToNewFile(source, destination);
 }
 
 CreateResult FaultyFileSystem::createDirectory(const char* path) {

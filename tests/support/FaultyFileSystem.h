@@ -1,7 +1,7 @@
 #pragma once
-// The real file system with failures on demand: copies refused with a chosen outcome, a
-// disk that fills on the nth copy (leaving a part of the destination, as a real full disk
-// does), a log that cannot be created, folders that cannot be made.
+// The real file system with failures on demand: copies and renames refused with a chosen
+// outcome, a disk that fills on the nth copy (leaving a part of the copy, as a real full
+// disk does), a log that cannot be created, folders that cannot be made.
 #include <map>
 #include <set>
 #include <string>
@@ -22,12 +22,16 @@ public:
         partialCountdown_ = n;
         partialFailure_ = {outcome, error};
     }
+    // Renames onto a path that ends in suffix fail with outcome, the next `times` attempts.
+    void failRename(const std::string& suffix, CopyOutcome outcome, std::uint32_t error, int times = 1000);
     void failCreateFile() { failCreateFile_ = true; }
     void failCreateDirectory(const std::string& suffix) { failDirectories_.insert(suffix); }
     int copies() const { return copies_; }
 
-    CopyResult copyFile(const char* source, const char* destination) override;
+    CopyResult copyToNewFile(const char* source, const char* destination) override;
+    CopyResult renameOver(const char* from, const char* to) override;
     bool deleteFile(const char* path) override { return real_.deleteFile(path); }
+    std::uint32_t lastError() override { return real_.lastError(); }
     bool removeDirectory(const char* path) override { return real_.removeDirectory(path); }
     bool setAttributes(const char* path, std::uint32_t attributes) override {
         return real_.setAttributes(path, attributes);
@@ -64,9 +68,12 @@ private:
         int times;
     };
     static bool endsWith(const std::string& text, const std::string& suffix);
+    // The failure planned for path, counted down; none when outcome is copied.
+    static CopyResult planned(std::map<std::string, Failure>& failures, const std::string& path);
 
     FileSystem& real_;
     std::map<std::string, Failure> copyFailures_;
+    std::map<std::string, Failure> renameFailures_;
     std::set<std::string> failDirectories_;
     int partialCountdown_ = 0;
     CopyResult partialFailure_{CopyOutcome::diskFull, 112};

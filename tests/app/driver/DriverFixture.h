@@ -29,6 +29,8 @@ protected:
     // The Exit button; the exit code, or STILL_ACTIVE when the program did not end.
     DWORD exitProgram(MainWindow& window);
     DWORD exitCode(unsigned limitMs = 5000) { return program_->waitForExit(limitMs); }
+    // Ends the program at once, as a crash or Task Manager would.
+    void killProgram() { program_.reset(); }
     bool programRunning() const { return program_ && program_->running(); }
 
     TempTree top;

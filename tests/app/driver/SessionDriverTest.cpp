@@ -34,6 +34,20 @@ TEST_F(Session, EscapeAndTheCloseBoxEndTheProgramLikeExit) {
     EXPECT_EQ(record[4], "levels=3");
 }
 
+// Two programs on one data file would each save over the other's edits at exit.
+TEST_F(Session, ASecondStartBringsTheRunningProgramToTheFrontAndEnds) {
+    MainWindow window = start();
+    ASSERT_TRUE(window.handle());
+    PostMessageA(window.handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(waitUntil([&] { return IsIconic(window.handle()) != 0; }));
+    ProgramProcess second;
+    EXPECT_FALSE(second.mainWindow()) << "the second start showed a window of its own";
+    EXPECT_EQ(second.waitForExit(), 0u);
+    EXPECT_TRUE(waitUntil([&] { return !IsIconic(window.handle()); }))
+        << "the running program was not brought back";
+    EXPECT_EQ(exitProgram(window), 0u);
+}
+
 TEST_F(Session, WindowPlacementAndColumnWidthsSurviveARestart) {
     MainWindow window = start();
     ASSERT_TRUE(window.handle());

@@ -47,6 +47,34 @@ LRESULT directionIcon(const MainWindow& window) {
     return SendMessageA(window.control(IDC_DIRECTION), BM_GETIMAGE, IMAGE_ICON, 0);
 }
 
+// Killed while it copies (a crash, a power cut, Task Manager), the program leaves the old
+// file whole under its name; the next scan lists that file again, not the part copy left
+// beside it, and the next run removes the part copy.
+TEST_F(Sync, AProgramKilledWhileCopyingLeavesTheOldFileWhole) {
+    top.file("big.bin", std::uint64_t(256) << 20, kBaseTime + kHour);
+    bottom.file("big.bin", "old", kBaseTime);
+    MainWindow window = start();
+    ASSERT_TRUE(window.handle());
+    chooseFolders(window);
+    ASSERT_TRUE(window.scan());
+    window.click(IDC_MIDDLE);
+    ASSERT_TRUE(waitUntil([&] { return bottom.exists("~evk000.tmp"); }, 20000))
+        << "no copy beside the old file was seen";
+    killProgram();
+    EXPECT_EQ(bottom.read("big.bin"), "old");
+    EXPECT_EQ(bottom.lastWrite("big.bin"), kBaseTime);
+
+    window = start();
+    ASSERT_TRUE(window.handle());
+    chooseFolders(window);
+    ASSERT_TRUE(window.scan());
+    EXPECT_EQ(window.names(), std::vector<std::string>{"big.bin"});
+    ASSERT_TRUE(window.runPlan());
+    EXPECT_FALSE(bottom.exists("~evk000.tmp"));
+    EXPECT_EQ(bottom.lastWrite("big.bin"), kBaseTime + kHour);
+    EXPECT_EQ(exitProgram(window), 0u);
+}
+
 TEST_F(Sync, CopyTopToBottomListsEachFileAndCopiesItWithItsTime) {
     top.file("a.txt", 1234567, kBaseTime);
     top.file("sub\\b.txt", 123, kBaseTime + kHour);
