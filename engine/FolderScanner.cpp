@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "engine/PathHelpers.h"
+
 namespace evenkeeper {
 
 FolderScanner::FolderScanner(const ScannerServices& services)
@@ -16,13 +18,15 @@ int FolderScanner::reset() { return table_.reset() ? 1 : 0; }
 
 int FolderScanner::scan(const char* root, int levels) {
     totalBytes_ = 0;
-    rootLength_ = int(std::strlen(root));
-    root_ = root;
+    // The walk climbs back out of a folder by cutting at "\": from a root without a closing
+    // one ("E:", "D:\src", a data file edited by hand) it would cut into nothing.
+    root_ = closedFolder(root);
+    rootLength_ = int(root_.size());
     unreadFolders_.clear();
     if (!folders_.create()) return 1;
     // A table without memory must not take entries.
     if (!table_.hasMemory()) return 1;
-    return walk(root, "*.*", levels, false);
+    return walk(root_.c_str(), "*.*", levels, false);
 }
 
 int FolderScanner::OnLeaveFolder() {
