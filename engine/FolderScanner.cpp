@@ -35,6 +35,12 @@ int FolderScanner::OnLeaveFolder() {
 }
 
 int FolderScanner::OnFile(const FindData& item) {
+    // A link to a file leads out of the tree: copying it, deleting it or copying onto it
+    // would act on the file it points to.
+    if (item.attributes & kAttributeReparsePoint) {
+        unreadFolders_.push_back(currentPath() + rootLength_ + std::string(item.name));
+        return 0;
+    }
     FileEntry* entry = table_.append(item.name);
     if (entry) {
         entry->size = item.sizeLow;
@@ -76,6 +82,14 @@ bool FolderScanner::isBelowUnread(const char* relativeFolder) const {
         }
         if (*c == '\0') return false;
     }
+}
+
+bool FolderScanner::isUnread(const char* relativeFolder, const char* name) const {
+    if (isBelowUnread(relativeFolder)) return true;
+    std::string path = std::string(relativeFolder) + name;
+    for (const std::string& unread : unreadFolders_)
+        if (folders_.compare().equalNoCase(path.c_str(), unread.c_str())) return true;
+    return false;
 }
 
 }  // namespace evenkeeper

@@ -38,11 +38,14 @@ public:
     // folders it was given only when they are this text.
     const std::string& root() const { return root_; }
 
-    // Relative folders this scan could not read. Their files, and all below them, are
+    // Relative folders this scan could not read (ending in "\"), and files it passed over
+    // as links to files (relative folder and name). Their files, and all below them, are
     // unknown, so nothing there may be taken as missing on this side.
     const std::vector<std::string>& unreadFolders() const { return unreadFolders_; }
     // Whether relativeFolder is an unread folder or lies below one.
     bool isBelowUnread(const char* relativeFolder) const;
+    // Whether the file name of relativeFolder lies below an unread folder or is a link.
+    bool isUnread(const char* relativeFolder, const char* name) const;
 
 protected:
     int OnLeaveFolder() override;

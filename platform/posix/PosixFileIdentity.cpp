@@ -22,4 +22,9 @@ std::vector<FileIdentity> folderLineage(const char* folder) {
     return lineage;
 }
 
+bool LinkProbe::isLink(const std::string& path) {
+    struct stat info;
+    return lstat(posixPath(path.c_str()).c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
 }  // namespace evenkeeper

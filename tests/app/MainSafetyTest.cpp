@@ -18,13 +18,20 @@ Lines messages(const Lines& calls) {
     return found;
 }
 
+const std::string kNoticeEnd =
+    "(folder links, links to files, system folders, folders without access, paths too long)\n"
+    "Nothing in or through them will be copied or deleted.";
+
 TEST(UnreadFolderNotice, CountsAllNamesTheFirstFiveAndShortensDeepFolders) {
     EXPECT_EQ(unreadFolderNotice({}, {}), "");
+    EXPECT_EQ(unreadFolderNotice({"a\\link.txt"}, {}),
+              "Evenkeeper did not read 1 link to a file:\ntop: a\\link.txt\n" + kNoticeEnd);
+    EXPECT_EQ(unreadFolderNotice({"x\\"}, {"b.txt"}),
+              "Evenkeeper did not read 2 folders and links to files:\ntop: x\\\nbottom: b.txt\n" +
+                  kNoticeEnd);
     EXPECT_EQ(unreadFolderNotice({}, {"Player\\"}),
               "Evenkeeper did not read 1 folder:\n"
-              "bottom: Player\\\n"
-              "(folder links, system folders, folders without access, paths too long)\n"
-              "Nothing in them will be copied or deleted.");
+              "bottom: Player\\\n" + kNoticeEnd);
     const std::string deep(70, 'd');
     EXPECT_EQ(unreadFolderNotice({"", "a\\", deep + "\\", "b\\"}, {"c\\", "e\\", "f\\"}),
               "Evenkeeper did not read 7 folders:\n"
@@ -33,18 +40,16 @@ TEST(UnreadFolderNotice, CountsAllNamesTheFirstFiveAndShortensDeepFolders) {
               "top: ..." + std::string(56, 'd') + "\\\n"
               "top: b\\\n"
               "bottom: c\\\n"
-              "and 2 more\n"
-              "(folder links, system folders, folders without access, paths too long)\n"
-              "Nothing in them will be copied or deleted.");
+              "and 2 more\n" + kNoticeEnd);
 }
 
 TEST(MainSafety, AScanThatPassedOverFolderLinksSaysSoOnceAfterThePlan) {
     ControllerFixture f;
     f.tree.file("top\\a.txt", "a", kBaseTime);
-    f.tree.folderLink("top\\loop", ".");
+    f.tree.link("top\\loop", ".");
     f.tree.file("bottom\\b.txt", "b", kBaseTime);
     f.tree.file("outside\\c.txt", "c", kBaseTime);
-    f.tree.folderLink("bottom\\Music", "..\\outside");
+    f.tree.link("bottom\\Music", "..\\outside");
     f.storeOperation("top\\", "bottom\\", kDuplicate);
     f.start();
     f.view.take();
@@ -52,9 +57,7 @@ TEST(MainSafety, AScanThatPassedOverFolderLinksSaysSoOnceAfterThePlan) {
     Lines calls = f.view.take();
     EXPECT_EQ(messages(calls),
               Lines{"message 0x30 Evenkeeper: Evenkeeper did not read 2 folders:\ntop: loop\\\n"
-                    "bottom: Music\\\n"
-                    "(folder links, system folders, folders without access, paths too long)\n"
-                    "Nothing in them will be copied or deleted."});
+                    "bottom: Music\\\n" + kNoticeEnd});
     EXPECT_EQ(f.rows(), (Lines{"3 b.txt", "0 a.txt"}));
     // After the plan enabled the middle button, just before the Results dialog.
     ASSERT_GE(calls.size(), 2u);

@@ -54,7 +54,7 @@ TEST(MainScan, FoldersThatLieInOneAnotherWithinTheLevelsAreRefused) {
     for (const Case& c : cases) {
         ControllerFixture f;
         f.tree.folder("x\\sub\\deep");
-        f.tree.folderLink("lnk", "x\\sub");
+        f.tree.link("lnk", "x\\sub");
         f.storeOperation(c.top, c.bottom, kCopy, kTopToBottom, c.levels);
         f.start();
         f.view.take();

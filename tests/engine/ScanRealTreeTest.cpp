@@ -104,8 +104,8 @@ TEST_F(RealTreeTest, SystemFoldersAreSkippedHiddenOnesEnteredAndAllFilesRecorded
 TEST_F(RealTreeTest, FolderLinksBackUpTheTreeAreNotWalked) {
     tree.file("top\\a.txt", 1, kBaseTime);
     tree.file("top\\sub\\b.txt", 2, kBaseTime);
-    tree.folderLink("top\\self", ".");
-    tree.folderLink("top\\sub\\up", "..");
+    tree.link("top\\self", ".");
+    tree.link("top\\sub\\up", "..");
     ASSERT_EQ(scanTop(16), 0);
     EXPECT_EQ(f.top.table().count(), 2);
     EXPECT_EQ(f.top.folders().lastIndex(), 1);  // the root and sub\ only

@@ -167,7 +167,7 @@ void TempTree::setAttributes(const std::string& relative, std::uint32_t attribut
           "cannot set the attributes of " + path(relative));
 }
 
-void TempTree::folderLink(const std::string& relative, const std::string& target) {
+void TempTree::link(const std::string& relative, const std::string& target) {
     std::string link = path(relative);
     makeParents(link);
     bool absolute = target.size() > 1 && target[1] == ':';
