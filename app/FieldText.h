@@ -8,8 +8,6 @@ namespace evenkeeper {
 constexpr int kFolderFieldLength = 259;
 constexpr int kLevelsFieldLength = 19;
 
-// A folder as the scanner and the run build paths on it: a non-empty text ends in "\".
-std::string folderFromField(const std::string& text);
 // The levels text read as a decimal number: leading blanks and a sign, then the leading
 // digits; anything else gives 0.
 std::int64_t levelsFromField(const std::string& text);

@@ -13,6 +13,14 @@ namespace {
 
 constexpr std::uint32_t kScanBackground = 0xEE687B;
 
+// "\\?\" and "\\.\" (or with "/") hand the text to the system unparsed: ".." and "/"
+// stay names, and the folder's other spellings are not compared.
+bool isDeviceForm(const char* folder) {
+    auto separator = [](char c) { return c == '\\' || c == '/'; };
+    return separator(folder[0]) && separator(folder[1]) && (folder[2] == '?' || folder[2] == '.') &&
+           separator(folder[3]);
+}
+
 // Resets the scanner and walks folder; true when the whole tree was read.
 bool scanSide(FolderScanner& scanner, const char* folder, int levels) {
     scanner.reset();
@@ -46,10 +54,17 @@ void LongSteps::invalidatePlan() {
     session_.scanValid = false;
 }
 
-// Both folders exist and neither lies within the other's scan.
+// Both folders exist in a form the run can use, and neither lies within the other's scan.
 bool LongSteps::foldersReady() {
     const SyncOperation& job = operation();
     for (const char* folder : {job.topFolder, job.bottomFolder}) {
+        if (isDeviceForm(folder)) {
+            showMessage((std::string("Evenkeeper cannot sync a folder written in this form:\n") +
+                         folder + "\nWrite it with its drive letter or share, such as D:\\Music\\.")
+                            .c_str(),
+                        kMessageCaption);
+            return false;
+        }
         if (!folderExists(services_.files, folder)) {
             showMessage((std::string("Folder does not exist:\n") + folder).c_str(), kMessageCaption);
             return false;
@@ -57,7 +72,8 @@ bool LongSteps::foldersReady() {
     }
     std::string top = fullFolderPath(job.topFolder);
     std::string bottom = fullFolderPath(job.bottomFolder);
-    if (foldersOverlap(top, bottom, job.levels, services_.compare)) {
+    if (foldersOverlap(top, bottom, job.levels, services_.compare) ||
+        lineagesOverlap(folderLineage(job.topFolder), folderLineage(job.bottomFolder), job.levels)) {
         std::string text = "The top and bottom folders overlap:\n" + top + "\n" + bottom +
                            "\nA sync would copy into or delete from its own source.\n"
                            "Choose two folders that do not lie in one another.";

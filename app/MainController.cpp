@@ -31,6 +31,7 @@ int MainController::setUp() {
     view_.setProgramIcon();
     view_.attachControls();
     loadProgramSettings(store_, settings_, userFolders_);
+    keepColumnsUsable(settings_, view_.screenMetrics().screenWidth);
     view_.insertColumns(settings_.columnWidths);
     view_.loadMenus();
     view_.createImageList();

@@ -5,6 +5,7 @@
 #include "app/FieldText.h"
 #include "app/MainController.h"
 #include "app/OperationRules.h"
+#include "engine/PathHelpers.h"
 
 namespace evenkeeper {
 namespace {
@@ -23,7 +24,7 @@ bool MainController::commitBottomFolder() {
 
 bool MainController::commitFolder(Field field, char* folder) {
     std::string text = view_.fieldText(field, kFolderFieldLength);
-    std::string committed = folderFromField(text);
+    std::string committed = closedFolder(text);
     if (committed != text) view_.setFieldText(field, committed.c_str());
     if (committed == folder) return true;
     std::strcpy(folder, committed.c_str());

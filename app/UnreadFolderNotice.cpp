@@ -13,14 +13,25 @@ std::string shownFolder(const std::string& relative) {
     return "..." + relative.substr(relative.size() - (kLongestShown - 3));
 }
 
+// Folders end in "\" (the root is empty); the other items are links to files.
+std::string countedNoun(const std::vector<std::string>& top, const std::vector<std::string>& bottom,
+                        std::size_t count) {
+    std::size_t links = 0;
+    for (const auto* side : {&top, &bottom})
+        for (const std::string& item : *side) links += !item.empty() && item.back() != '\\';
+    if (links == 0) return count == 1 ? "folder" : "folders";
+    if (links == count) return count == 1 ? "link to a file" : "links to files";
+    return "folders and links to files";
+}
+
 }  // namespace
 
 std::string unreadFolderNotice(const std::vector<std::string>& top,
                                const std::vector<std::string>& bottom) {
     std::size_t count = top.size() + bottom.size();
     if (count == 0) return {};
-    std::string text = "Evenkeeper did not read " + std::to_string(count) +
-                       (count == 1 ? " folder:\n" : " folders:\n");
+    std::string text = "Evenkeeper did not read " + std::to_string(count) + " " +
+                       countedNoun(top, bottom, count) + ":\n";
     std::size_t named = 0;
     for (const auto* side : {&top, &bottom}) {
         const char* sideName = side == &top ? "top: " : "bottom: ";
@@ -28,8 +39,8 @@ std::string unreadFolderNotice(const std::vector<std::string>& top,
             if (named++ < kFoldersNamed) text += sideName + shownFolder(folder) + "\n";
     }
     if (count > kFoldersNamed) text += "and " + std::to_string(count - kFoldersNamed) + " more\n";
-    return text + "(folder links, system folders, folders without access, paths too long)\n"
-                  "Nothing in them will be copied or deleted.";
+    return text + "(folder links, links to files, system folders, folders without access, "
+                  "paths too long)\nNothing in or through them will be copied or deleted.";
 }
 
 }  // namespace evenkeeper

@@ -23,7 +23,8 @@ if(WIN32)
               tests/app/driver/ProgramFiles.cpp tests/app/driver/ProgramProcess.cpp
               tests/app/driver/RemoteBuffer.cpp tests/app/driver/Waiting.cpp
               tests/app/driver/ChooseWindow.cpp tests/app/driver/DrawnLines.cpp
-              tests/support/win32/TempTree.cpp tests/app/driver/ScreenText.cpp
+              tests/support/win32/TempTree.cpp tests/support/win32/WineUnix.cpp
+              tests/app/driver/ScreenText.cpp
               tests/app/driver/ShellOpens.cpp tests/app/driver/AboutBoxLines.cpp)
   target_include_directories(evenkeeper_driver_support PUBLIC ${CMAKE_SOURCE_DIR}
                              ${CMAKE_SOURCE_DIR}/tests)

@@ -26,7 +26,7 @@ public:
 
     // Empties the table, creating it at the first call; nonzero when the table has memory.
     int reset();
-    // Walks root (ending in "\") to levels below it; 0 when the whole tree was walked.
+    // Walks root to levels below it; 0 when the whole tree was walked.
     int scan(const char* root, int levels);
 
     FileTable& table() { return table_; }
@@ -34,14 +34,18 @@ public:
     const FolderList& folders() const { return folders_; }
     std::uint64_t totalBytes() const { return totalBytes_; }
     int rootLength() const { return rootLength_; }
-    // The root folder of the last scan.
+    // The root folder of the last scan, ending in "\": the run builds its paths on the
+    // folders it was given only when they are this text.
     const std::string& root() const { return root_; }
 
-    // Relative folders this scan could not read. Their files, and all below them, are
+    // Relative folders this scan could not read (ending in "\"), and files it passed over
+    // as links to files (relative folder and name). Their files, and all below them, are
     // unknown, so nothing there may be taken as missing on this side.
     const std::vector<std::string>& unreadFolders() const { return unreadFolders_; }
     // Whether relativeFolder is an unread folder or lies below one.
     bool isBelowUnread(const char* relativeFolder) const;
+    // Whether the file name of relativeFolder lies below an unread folder or is a link.
+    bool isUnread(const char* relativeFolder, const char* name) const;
 
 protected:
     int OnLeaveFolder() override;

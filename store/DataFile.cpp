@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/PathHelpers.h"
 #include "store/SettingsReader.h"
 #include "store/SettingsText.h"
 #include "store/SettingsWriter.h"
@@ -56,6 +57,12 @@ SyncOperation readRecord(SettingsReader& reader) {
     for (Line& line : lines) {
         line.text[0] = '\0';
         present = present && reader.nextLine(line.text, line.size);
+    }
+    // A folder written by hand or by another program may lack the closing "\" that the
+    // scanner and the run build their paths on.
+    for (char* folder : {record.topFolder, record.bottomFolder}) {
+        std::string closed = closedFolder(folder);
+        if (closed.size() < sizeof record.topFolder) std::strcpy(folder, closed.c_str());
     }
     record.operation =
         Operation(inRange(numberAfter(operation, kOperationPrefix), kCopy, kDuplicate, kCopy));

@@ -55,8 +55,9 @@ bool describe(int folder, const dirent& entry, FindData& item) {
     }
     const char* name = entry.d_name;
     std::uint32_t attributes = S_ISDIR(info.st_mode) ? kAttributeDirectory : kAttributeArchive;
-    // As Wine reports it: a link to a folder is a reparse point, a link to a file the file.
-    if (link && S_ISDIR(info.st_mode)) attributes |= kAttributeReparsePoint;
+    // As Windows reports a symbolic link: a reparse point, with the attributes of what it
+    // points to. (Wine reports a link to a file as the plain file.)
+    if (link) attributes |= kAttributeReparsePoint;
     if (!(info.st_mode & S_IWUSR)) attributes |= kAttributeReadOnly;
     if (name[0] == '.' && std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0)
         attributes |= kAttributeHidden;

@@ -18,13 +18,17 @@ Lines messages(const Lines& calls) {
     return found;
 }
 
+const std::string kNoticeEnd =
+    "(folder links, links to files, system folders, folders without access, paths too long)\n"
+    "Nothing in or through them will be copied or deleted.";
+
 TEST(MainSafety, AScanThatPassedOverFolderLinksSaysSoOnceAfterThePlan) {
     ControllerFixture f;
     f.tree.file("top\\a.txt", "a", kBaseTime);
-    f.tree.folderLink("top\\loop", ".");
+    f.tree.link("top\\loop", ".");
     f.tree.file("bottom\\b.txt", "b", kBaseTime);
     f.tree.file("outside\\c.txt", "c", kBaseTime);
-    f.tree.folderLink("bottom\\Music", "..\\outside");
+    f.tree.link("bottom\\Music", "..\\outside");
     f.storeOperation("top\\", "bottom\\", kDuplicate);
     f.start();
     f.view.take();
@@ -32,9 +36,7 @@ TEST(MainSafety, AScanThatPassedOverFolderLinksSaysSoOnceAfterThePlan) {
     Lines calls = f.view.take();
     EXPECT_EQ(messages(calls),
               Lines{"message 0x30 Evenkeeper: Evenkeeper did not read 2 folders:\ntop: loop\\\n"
-                    "bottom: Music\\\n"
-                    "(folder links, system folders, folders without access, paths too long)\n"
-                    "Nothing in them will be copied or deleted."});
+                    "bottom: Music\\\n" + kNoticeEnd});
     EXPECT_EQ(f.rows(), (Lines{"3 b.txt", "0 a.txt"}));
     // After the plan enabled the middle button, just before the Results dialog.
     ASSERT_GE(calls.size(), 2u);

@@ -47,10 +47,14 @@ TEST(MainScan, FoldersThatLieInOneAnotherWithinTheLevelsAreRefused) {
         {"x\\", "x\\", 0, true},          {"x\\sub\\..\\", "x\\", 0, true},
         {"x\\", "x\\sub\\", 16, true},  {"x\\", "x\\sub\\", 0, false},
         {"x\\sub\\deep\\", "x\\", 1, false}, {"x\\sub\\deep\\", "x\\", 2, true},
+        // A folder link spells x\sub another way.
+        {"x\\", "lnk\\", 1, true},  {"lnk\\deep\\", "x\\", 2, true},
+        {"lnk\\", "x\\sub\\", 0, true}, {"x\\", "lnk\\deep\\", 1, false},
     };
     for (const Case& c : cases) {
         ControllerFixture f;
         f.tree.folder("x\\sub\\deep");
+        f.tree.link("lnk", "x\\sub");
         f.storeOperation(c.top, c.bottom, kCopy, kTopToBottom, c.levels);
         f.start();
         f.view.take();
@@ -64,6 +68,25 @@ TEST(MainScan, FoldersThatLieInOneAnotherWithinTheLevelsAreRefused) {
         EXPECT_EQ(!calls.empty() && calls[0].compare(0, notice.size(), notice) == 0, c.refused);
         EXPECT_EQ(f.controller.session().scanValid, !c.refused);
         EXPECT_EQ(f.view.progressPanel.calls.empty(), c.refused);
+    }
+}
+
+// The system takes these texts unparsed; they are refused rather than compared wrongly.
+TEST(MainScan, FoldersInTheDeviceFormsAreRefused) {
+    for (const std::string prefix : {"\\\\?\\", "\\\\.\\", "//?/"}) {
+        ControllerFixture f;
+        f.tree.folder("x");
+        f.storeOperation("x\\", "");
+        f.start();
+        const std::string bottom = prefix + f.tree.path("x\\");
+        f.commit(Field::bottomFolder, bottom);
+        f.view.take();
+        f.controller.command(IDC_SCAN);
+        EXPECT_EQ(f.view.take(),
+                  Lines{"message 0x30 Evenkeeper: Evenkeeper cannot sync a folder written in this "
+                        "form:\n" + bottom + "\nWrite it with its drive letter or share, such as "
+                        "D:\\Music\\."});
+        EXPECT_FALSE(f.controller.session().scanValid);
     }
 }
 

@@ -1,6 +1,8 @@
 // The main dialog's set-up order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/ControllerFixture.h"
 #include "resources/ResourceIds.h"
 
@@ -36,6 +38,21 @@ TEST(MainSetUp, StoredWidthsBeforeTheColumnsLayoutBeforeThePlacementThenNoPlan) 
     noTemp.files.temp.clear();
     noTemp.start();
     EXPECT_EQ(noTemp.controller.session().logFilePath, "\\EvenkeeperLog.txt");
+}
+
+// Columns 0 wide, negative or wider than the 1024-pixel screen, and a window left 112 x 27
+// pixels small, would make the window unusable at every start: they fall back to the
+// defaults, while a sane width stays.
+TEST(MainSetUp, UnusableWidthsAndSizeFallBackToTheDefaults) {
+    ControllerFixture f;
+    f.tree.file(f.settingsFile(),
+                "[Program Settings]\r\nCols=00 00 00 00 FB FF FF FF 01 04 00 00 5A 00 00 00 \r\n"
+                "flags=0\r\nshowCmd=1\r\nrcNormal=64 00 00 00 50 00 00 00 D4 00 00 00 6B 00 00 00 \r\n",
+                kBaseTime);
+    f.controller.setUp();
+    Lines calls = f.view.take();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "columns 320 90 120 90"), calls.end());
+    EXPECT_EQ(std::find(calls.begin(), calls.end(), "placement"), calls.end());
 }
 
 }  // namespace

@@ -7,13 +7,20 @@
 namespace evenkeeper::test {
 namespace {
 
+const std::string kNoticeEnd =
+    "(folder links, links to files, system folders, folders without access, paths too long)\n"
+    "Nothing in or through them will be copied or deleted.";
+
 TEST(UnreadFolderNotice, CountsAllNamesTheFirstFiveAndShortensDeepFolders) {
     EXPECT_EQ(unreadFolderNotice({}, {}), "");
+    EXPECT_EQ(unreadFolderNotice({"a\\link.txt"}, {}),
+              "Evenkeeper did not read 1 link to a file:\ntop: a\\link.txt\n" + kNoticeEnd);
+    EXPECT_EQ(unreadFolderNotice({"x\\"}, {"b.txt"}),
+              "Evenkeeper did not read 2 folders and links to files:\ntop: x\\\nbottom: b.txt\n" +
+                  kNoticeEnd);
     EXPECT_EQ(unreadFolderNotice({}, {"Player\\"}),
               "Evenkeeper did not read 1 folder:\n"
-              "bottom: Player\\\n"
-              "(folder links, system folders, folders without access, paths too long)\n"
-              "Nothing in them will be copied or deleted.");
+              "bottom: Player\\\n" + kNoticeEnd);
     const std::string deep(70, 'd');
     EXPECT_EQ(unreadFolderNotice({"", "a\\", deep + "\\", "b\\"}, {"c\\", "e\\", "f\\"}),
               "Evenkeeper did not read 7 folders:\n"
@@ -22,9 +29,7 @@ TEST(UnreadFolderNotice, CountsAllNamesTheFirstFiveAndShortensDeepFolders) {
               "top: ..." + std::string(56, 'd') + "\\\n"
               "top: b\\\n"
               "bottom: c\\\n"
-              "and 2 more\n"
-              "(folder links, system folders, folders without access, paths too long)\n"
-              "Nothing in them will be copied or deleted.");
+              "and 2 more\n" + kNoticeEnd);
 }
 
 }  // namespace

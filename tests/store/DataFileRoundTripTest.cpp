@@ -32,8 +32,12 @@ TEST(DataFileRoundTrip, AnyStoreSavedAndLoadedIsTheSame) {
         int count = 1 + int(random() % maxSyncOperations);
         for (int i = 0; i < count; ++i) {
             SyncOperation record;
-            randomText(random, 279).copy(record.topFolder, 279);
-            randomText(random, 279).copy(record.bottomFolder, 279);
+            // Folders as the program holds them: empty, or closed by a "\".
+            for (char* folder : {record.topFolder, record.bottomFolder}) {
+                std::string text = randomText(random, 278);
+                if (!text.empty()) text += '\\';
+                text.copy(folder, 279);
+            }
             randomText(random, 15).copy(record.lastUsed, 15);
             record.operation = Operation(random() % 3);
             record.direction = Direction(random() % 3);

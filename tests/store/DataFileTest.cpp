@@ -92,7 +92,7 @@ TEST_F(DataFileTest, BringsNumbersIntoRange) {
     for (const auto& c : cases) {
         write(kHeader + record("a", std::string("t\r\nb\r\n") + c.lines + "\r\nnot used"));
         loadDataFile(f.context);
-        EXPECT_EQ(f.records(), Lines{std::string("t|b|") + c.expected + "|not used"}) << c.lines;
+        EXPECT_EQ(f.records(), Lines{std::string("t\\|b\\|") + c.expected + "|not used"}) << c.lines;
     }
 }
 
@@ -101,8 +101,17 @@ TEST_F(DataFileTest, CutsShortAndOverlongRecordsWithoutOverflowing) {
           record("b", std::string(300, 'f') + "\r\n\r\noperation=1\r\ndirection=1\r\nlevels=1\r\n" +
                           std::string(20, 'u')));
     loadDataFile(f.context);
-    EXPECT_EQ(f.records(), (Lines{"top|bottom|0|0|0|",
+    EXPECT_EQ(f.records(), (Lines{"top\\|bottom\\|0|0|0|",
                                   std::string(279, 'f') + "||1|1|1|" + std::string(15, 'u')}));
+}
+
+// A folder edited by hand or written by another program takes the form a typed one gets.
+TEST_F(DataFileTest, FoldersWithoutTheClosingBackslashGetOne) {
+    write(kHeader + record("a", "E:\r\nD:\\src\r\noperation=0\r\ndirection=0\r\nlevels=1\r\nnot used\r\n") +
+          record("b", "\r\n" + std::string(279, 'f') + "\r\noperation=0\r\ndirection=0\r\nlevels=1\r\nnot used\r\n"));
+    loadDataFile(f.context);
+    EXPECT_EQ(f.records(), (Lines{"E:\\|D:\\src\\|0|0|1|not used",
+                                  "|" + std::string(279, 'f') + "|0|0|1|not used"}));
 }
 
 TEST_F(DataFileTest, ARejectedFileKeepsOneOperationAndIsNeverWritten) {
