@@ -38,7 +38,7 @@ TEST(FolderLink, DuplicateDoesNotActThroughADestinationLinkOutsideTheFolder) {
 // the top lacks, a top link the bottom lacks. The scan passes over the links the system
 // marks; the run refuses those it does not (Wine lists a link to a file as the file).
 TEST(FileLink, NoOperationActsOnOrThroughALinkToAFile) {
-    for (int operation : {kCopy, kMove, kDuplicate}) {
+    for (Operation operation : {kCopy, kMove, kDuplicate}) {
         SCOPED_TRACE(operation);
         RunFixture r;
         r.tree.file("outside\\target.txt", "T", kBaseTime);
