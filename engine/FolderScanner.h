@@ -37,8 +37,8 @@ public:
     // The root folder of the last scan.
     const std::string& root() const { return root_; }
 
-    // Relative folders this scan could not read. Their files, and all below them, are
-    // unknown, so nothing there may be taken as missing on this side.
+    // Relative folders (ending in "\") and files this scan could not read. Their files, and
+    // all below them, are unknown, so nothing there may be taken as missing on this side.
     const std::vector<std::string>& unreadFolders() const { return unreadFolders_; }
     // Whether relativeFolder is an unread folder or lies below one.
     bool isBelowUnread(const char* relativeFolder) const;
@@ -49,8 +49,12 @@ protected:
     int OnEnterFolder(const FindData* item) override;
     int OnBeforeDescend(const FindData& item) override;
     void OnUnreadFolder(const char* parentPath, const char* name) override;
+    void OnUnreadFile(const char* parentPath, const char* name) override;
 
 private:
+    // path with the root cut off its front.
+    std::string relativeOf(const char* path) const;
+
     MainDialogPort& dialog_;
     MessagePump& pump_;
     FileTable table_;

@@ -31,6 +31,9 @@ protected:
     // long) or passed over (a system folder, a folder link): the folder parentPath + name,
     // or parentPath itself when name is null.
     virtual void OnUnreadFolder(const char* parentPath, const char* name) = 0;
+    // A file of the folder parentPath that cannot be reached by its name: one the system
+    // could not carry in the code page.
+    virtual void OnUnreadFile(const char* parentPath, const char* name) = 0;
 
 private:
     struct OpenSearch {

@@ -36,6 +36,15 @@ TEST(UnreadFolderNotice, CountsAllNamesTheFirstFiveAndShortensDeepFolders) {
               "and 2 more\n"
               "(folder links, system folders, folders without access, paths too long)\n"
               "Nothing in them will be copied or deleted.");
+    std::string japanese;  // 30 letters of three bytes: shortened between letters
+    for (int i = 0; i < 30; ++i) japanese += u8"日";
+    EXPECT_EQ(unreadFolderNotice({japanese + "\\"}, {"x\\what?.txt"}),
+              "Evenkeeper did not read 1 folder and 1 file:\n"
+              "top: ..." + japanese.substr(36) + "\\\n"
+              "bottom: x\\what?.txt\n"
+              "(folder links, system folders, folders without access, paths too long,\n"
+              "names the system cannot carry)\n"
+              "None of them, and nothing in them, will be copied or deleted.");
 }
 
 TEST(MainSafety, AScanThatPassedOverFolderLinksSaysSoOnceAfterThePlan) {
