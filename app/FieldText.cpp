@@ -2,9 +2,13 @@
 
 #include <cstdlib>
 
+#include "platform/Utf8Text.h"
+
 namespace evenkeeper {
 
-std::string folderFromField(const std::string& text) {
+std::string folderFromField(const std::string& field) {
+    // The field's read is cut in bytes, which may end inside a letter.
+    std::string text = field.substr(0, utf8FitLength(field.data(), field.size(), kFolderFieldLength));
     if (text.empty() || text.back() == '\\') return text;
     return text + '\\';
 }
