@@ -24,7 +24,7 @@ void appendFromLegacyCodePage(const char* text, std::size_t length, std::string&
     static const UINT codePage = legacyCodePage();
     int wide = MultiByteToWideChar(codePage, 0, text, int(length), nullptr, 0);
     if (wide <= 0) return;
-    std::vector<wchar_t> characters(std::size_t(wide));
+    std::vector<wchar_t> characters(static_cast<std::size_t>(wide));
     MultiByteToWideChar(codePage, 0, text, int(length), characters.data(), wide);
     int bytes = WideCharToMultiByte(CP_UTF8, 0, characters.data(), wide, nullptr, 0, nullptr, nullptr);
     if (bytes <= 0) return;
