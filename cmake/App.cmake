@@ -33,7 +33,8 @@ if(WIN32)
   add_executable(shell_recorder WIN32 tests/app/driver/recorder/ShellRecorder.cpp)
 
   file(GLOB DRIVER_TEST_SOURCES CONFIGURE_DEPENDS tests/app/driver/*Test.cpp)
-  add_executable(evenkeeper_driver_tests ${DRIVER_TEST_SOURCES} tests/app/driver/DriverFixture.cpp)
+  add_executable(evenkeeper_driver_tests ${DRIVER_TEST_SOURCES} tests/app/driver/DriverFixture.cpp
+                 tests/support/win32/Utf8CodePage.rc)
   target_link_libraries(evenkeeper_driver_tests PRIVATE evenkeeper_driver_support gtest_main)
   gtest_discover_tests(evenkeeper_driver_tests TEST_PREFIX "Driver."
                        DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
@@ -41,7 +42,8 @@ if(WIN32)
 
   # A picture of the main dialog with a plan, in the build folder (a folder of its own: the
   # framework gallery clears the pictures of its folder).
-  add_executable(plan_screenshot tests/app/driver/screenshot/PlanScreenshot.cpp)
+  add_executable(plan_screenshot tests/app/driver/screenshot/PlanScreenshot.cpp
+                 tests/support/win32/Utf8CodePage.rc)
   target_link_libraries(plan_screenshot PRIVATE evenkeeper_driver_support)
   add_test(NAME Driver.Screenshot
            COMMAND bash ${CMAKE_SOURCE_DIR}/tests/app/driver/screenshot/take-screenshot
