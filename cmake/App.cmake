@@ -14,6 +14,12 @@ endif()
 if(WIN32)
   file(GLOB APP_WIN32_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp)
   add_executable(evenkeeper WIN32 ${APP_WIN32_SOURCES} resources/evenkeeper.rc)
+  # The resource compiler's dependencies are not scanned: a changed manifest must still
+  # reach the exe.
+  set_source_files_properties(resources/evenkeeper.rc PROPERTIES
+                              OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/resources/evenkeeper.manifest)
+  set_source_files_properties(tests/support/win32/Utf8CodePage.rc PROPERTIES OBJECT_DEPENDS
+                              ${CMAKE_SOURCE_DIR}/tests/support/win32/utf8-code-page.manifest)
   target_link_libraries(evenkeeper PRIVATE evenkeeper_app evenkeeper_framework comctl32 comdlg32)
 
   # The real program driven under Wine through its windows, as a person would use it; on
