@@ -66,8 +66,8 @@ std::size_t utf8FitLength(const char* text, std::size_t length, std::size_t room
     if (length <= room) return length;
     // Step back over continuation bytes to the start of the character the cut falls in; a
     // longer run is no character, and is cut where it stands.
-    for (std::size_t cut = room, back = 0; cut > 0 && back < 4; --cut, ++back)
-        if (!isContinuation(text[cut])) return cut;
+    for (std::size_t back = 0; back < 4 && back <= room; ++back)
+        if (!isContinuation(text[room - back])) return room - back;
     return room;
 }
 
