@@ -5,6 +5,7 @@
 
 namespace evenkeeper {
 
+// In bytes: 259 ASCII letters, fewer of other scripts (two to four bytes each in UTF-8).
 constexpr int kFolderFieldLength = 259;
 constexpr int kLevelsFieldLength = 19;
 

@@ -6,6 +6,7 @@
 #include "app/MainController.h"
 #include "app/OperationRules.h"
 #include "engine/PathHelpers.h"
+#include "platform/Utf8Text.h"
 
 namespace evenkeeper {
 namespace {
@@ -24,7 +25,9 @@ bool MainController::commitBottomFolder() {
 
 bool MainController::commitFolder(Field field, char* folder) {
     std::string text = view_.fieldText(field, kFolderFieldLength);
-    std::string committed = closedFolder(text);
+    // The field's read is cut in bytes, which may end inside a letter.
+    std::string committed =
+        closedFolder(text.substr(0, utf8FitLength(text.data(), text.size(), kFolderFieldLength)));
     if (committed != text) view_.setFieldText(field, committed.c_str());
     if (committed == folder) return true;
     std::strcpy(folder, committed.c_str());

@@ -4,6 +4,7 @@
 
 #include "engine/NumberText.h"
 #include "engine/PathHelpers.h"
+#include "platform/Utf8Text.h"
 
 namespace evenkeeper {
 
@@ -39,9 +40,11 @@ std::string RowFiles::fullPath(const FileEntry& entry, const SyncOperation& oper
 std::string pathInLines(const std::string& path) {
     constexpr std::size_t kLineLength = 80;
     std::string lines;
-    for (std::size_t at = 0; at < path.size(); ++at) {
-        lines += path[at];
-        if ((at + 1) % kLineLength == 0) lines += '\n';
+    std::size_t characters = 0;
+    for (std::size_t at = 0, size; at < path.size(); at += size) {
+        decodeUtf8(path.data(), path.size(), at, size);
+        lines.append(path, at, size);
+        if (++characters % kLineLength == 0) lines += '\n';
     }
     return lines;
 }

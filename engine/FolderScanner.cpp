@@ -62,11 +62,20 @@ int FolderScanner::OnEnterFolder(const FindData*) {
 
 int FolderScanner::OnBeforeDescend(const FindData&) { return 0; }
 
+std::string FolderScanner::relativeOf(const char* path) const {
+    return path + std::min<std::size_t>(rootLength_, std::strlen(path));
+}
+
 void FolderScanner::OnUnreadFolder(const char* parentPath, const char* name) {
-    std::string relative = parentPath + std::min<std::size_t>(rootLength_, std::strlen(parentPath));
+    std::string relative = relativeOf(parentPath);
     if (name) relative.append(name).append("\\");
     // Both searches of a folder fail together; one record is enough.
     if (unreadFolders_.empty() || unreadFolders_.back() != relative) unreadFolders_.push_back(relative);
+}
+
+// The same name is the same stand-in on both sides, so its twin is never taken either.
+void FolderScanner::OnUnreadFile(const char* parentPath, const char* name) {
+    unreadFolders_.push_back(relativeOf(parentPath) + name);
 }
 
 bool FolderScanner::isBelowUnread(const char* relativeFolder) const {

@@ -38,9 +38,10 @@ public:
     // folders it was given only when they are this text.
     const std::string& root() const { return root_; }
 
-    // Relative folders this scan could not read (ending in "\"), and files it passed over
-    // as links to files (relative folder and name). Their files, and all below them, are
-    // unknown, so nothing there may be taken as missing on this side.
+    // Relative folders (ending in "\") this scan could not read, and files it passed over
+    // (relative folder and name): links to files and names the system cannot carry. Their
+    // files, and all below them, are unknown, so nothing there may be taken as missing on
+    // this side.
     const std::vector<std::string>& unreadFolders() const { return unreadFolders_; }
     // Whether relativeFolder is an unread folder or lies below one.
     bool isBelowUnread(const char* relativeFolder) const;
@@ -53,8 +54,12 @@ protected:
     int OnEnterFolder(const FindData* item) override;
     int OnBeforeDescend(const FindData& item) override;
     void OnUnreadFolder(const char* parentPath, const char* name) override;
+    void OnUnreadFile(const char* parentPath, const char* name) override;
 
 private:
+    // path with the root cut off its front.
+    std::string relativeOf(const char* path) const;
+
     MainDialogPort& dialog_;
     MessagePump& pump_;
     FileTable table_;

@@ -3,18 +3,22 @@
 #include <cstring>
 
 #include "engine/TemporaryName.h"
+#include "platform/Utf8Text.h"
 
 namespace evenkeeper {
 namespace {
 
-// The system's conversion of names it cannot show in the code page may produce characters
-// that separate or match paths ("a\b", "..\x", "?"). Such an item cannot be reached by
-// its name, and taking it would put files of other folders into the tables; its twin on
-// the other side is passed over the same way.
+// A system that cannot carry a name in the code page (a Windows that ignores the program's
+// UTF-8 manifest entry) hands out a stand-in: "?" or a best-fit letter that may separate or
+// match paths ("a\b", "..\x"), or text that is no UTF-8. Such an item cannot be reached by
+// its name, and taking it would put files of other folders into the tables. So is a name
+// that fills the record to within one character: it may have been cut to fit.
 bool isUsableName(const char* name) {
     for (const unsigned char* c = reinterpret_cast<const unsigned char*>(name); *c; ++c)
         if (*c < 32 || std::strchr("\\/:*?\"<>|", *c)) return false;
-    return true;
+    std::size_t length = std::strlen(name);
+    constexpr char kReplacementCharacter[] = "\xEF\xBF\xBD";
+    return length + 4 < kMaxPath && isUtf8(name, length) && !std::strstr(name, kReplacementCharacter);
 }
 
 // "*" and "*.*" match every name on the platform, folders' names included, so one search
@@ -25,8 +29,7 @@ bool takesEveryName(const char* pattern) {
 
 // A folder item that could be entered: the rest of the test waits until its turn comes.
 bool isSubfolderCandidate(const FindData& item) {
-    return (item.attributes & kAttributeDirectory) && item.name[0] != '.' &&
-           isUsableName(item.name);
+    return (item.attributes & kAttributeDirectory) && item.name[0] != '.';
 }
 
 }  // namespace
@@ -99,7 +102,9 @@ int FolderWalker::visitItems(const char* pattern, Subfolders* subfolders) {
     int stop = 0;
     do {
         if (!(item.attributes & kAttributeDirectory)) {
-            if (isUsableName(item.name) && !isTemporaryName(item.name) && OnFile(item)) {
+            if (!isUsableName(item.name)) {
+                OnUnreadFile(currentPath_, item.name);
+            } else if (!isTemporaryName(item.name) && OnFile(item)) {
                 stop = 1;
                 break;
             }
@@ -137,7 +142,7 @@ bool FolderWalker::nextSubfolder(FindData& item, bool includeSystem) {
     Subfolders& subfolders = subfolders_[depth_];
     while (subfolders.next < subfolders.items.size()) {
         item = subfolders.items[subfolders.next++];
-        bool passedOver = (item.attributes & kAttributeReparsePoint) ||
+        bool passedOver = !isUsableName(item.name) || (item.attributes & kAttributeReparsePoint) ||
                           (!includeSystem && (item.attributes & kAttributeSystem));
         if (!passedOver) return true;
         OnUnreadFolder(currentPath_, item.name);

@@ -33,6 +33,9 @@ protected:
     // long) or passed over (a system folder, a folder link): the folder parentPath + name,
     // or parentPath itself when name is null.
     virtual void OnUnreadFolder(const char* parentPath, const char* name) = 0;
+    // A file of the folder parentPath that cannot be reached by its name: one the system
+    // could not carry in the code page.
+    virtual void OnUnreadFile(const char* parentPath, const char* name) = 0;
 
 private:
     // The folder items of one depth's folder that may be entered, read before the first

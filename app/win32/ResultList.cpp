@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/Utf8Text.h"
+
 namespace evenkeeper {
 namespace {
 
@@ -121,7 +123,7 @@ void ResultList::describeRow(NMLVDISPINFOA& request) {
     if (item.mask & LVIF_IMAGE) item.iImage = row.image;
     if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
     std::string text = files_.columnText(*row.entry, item.iSubItem);
-    std::size_t length = std::min(text.size(), std::size_t(item.cchTextMax - 1));
+    std::size_t length = utf8FitLength(text.data(), text.size(), std::size_t(item.cchTextMax - 1));
     std::memcpy(item.pszText, text.data(), length);
     item.pszText[length] = '\0';
 }

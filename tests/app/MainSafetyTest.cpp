@@ -19,8 +19,8 @@ Lines messages(const Lines& calls) {
 }
 
 const std::string kNoticeEnd =
-    "(folder links, links to files, system folders, folders without access, paths too long)\n"
-    "Nothing in or through them will be copied or deleted.";
+    "(folder links, system folders, folders without access, paths too long)\n"
+    "Nothing in them will be copied or deleted.";
 
 TEST(MainSafety, AScanThatPassedOverFolderLinksSaysSoOnceAfterThePlan) {
     ControllerFixture f;
