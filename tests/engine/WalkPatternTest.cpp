@@ -34,6 +34,9 @@ protected:
     void OnUnreadFolder(const char* parentPath, const char*) override {
         seen.push_back(std::string("unread ") + parentPath);
     }
+    void OnUnreadFile(const char* parentPath, const char* name) override {
+        seen.push_back(std::string("unread file ") + parentPath + name);
+    }
 
 private:
     std::string relative() const { return currentPath() + rootLength_; }

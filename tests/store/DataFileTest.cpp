@@ -62,6 +62,7 @@ TEST_F(DataFileTest, AFileOfTheLegacyCodePageIsReadAndSavedInUtf8) {
     ASSERT_TRUE(loadDataFile(f.context));
     std::string cutFolder;
     for (int i = 0; i < 139; ++i) cutFolder += u8"é";  // 278 of the 279 bytes
+    cutFolder += '\\';  // the closing backslash a typed folder gets
     const Lines expected = {u8"C:\\Musik\\Björk\\|" + cutFolder + "|0|0|16|not used",
                             u8"D:\\日本\\|E:\\Café € 5\\|0|0|3|not used"};
     EXPECT_EQ(f.records(), expected);
