@@ -14,15 +14,6 @@ constexpr std::uint32_t kPairColours[] = {
     0xFACE87,  // light blue
 };
 
-const char* directionName(int direction) {
-    switch (direction) {
-        case kTopToBottom: return "Top to bottom";
-        case kBottomToTop: return "Bottom to top";
-        case kBothWays: return "Both ways";
-        default: return "";
-    }
-}
-
 }  // namespace
 
 const ChooseColumn kChooseColumns[kChooseColumnCount] = {

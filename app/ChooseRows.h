@@ -11,8 +11,8 @@ namespace evenkeeper {
 
 struct ChooseRow {
     const char* folder;  // the operation's top folder on the first row, its bottom folder on the second
-    std::int32_t operation;
-    std::int32_t direction;
+    Operation operation;
+    Direction direction;
     std::int32_t levels;
     char lastUsed[16];
     std::int32_t position;  // the operation's position in the store

@@ -1,5 +1,6 @@
 #include "app/DeletionGuard.h"
 
+#include "app/RowFiles.h"
 #include "engine/NumberText.h"
 
 namespace evenkeeper {
@@ -20,8 +21,10 @@ std::string massDeletionQuestion(ResultRows& rows, const FolderScanner& top,
         int planned = deletions[side == &top ? 0 : 1];
         int files = side->table().count();
         if (planned < kMassDeletionFiles || planned * 2 <= files) continue;
+        std::string folder = pathInLines(side->root());
+        if (folder.empty() || folder.back() != '\n') folder += '\n';
         question += "This will delete " + groupedNumber(planned) + " of the " +
-                    groupedNumber(files) + " files in\n" + side->root() + "\n" +
+                    groupedNumber(files) + " files in\n" + folder +
                     whereDeletedFilesGo(bin.holds(side->root().c_str())) + "\n";
     }
     return question.empty() ? question : question + "Do you want to go on?";

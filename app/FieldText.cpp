@@ -4,11 +4,6 @@
 
 namespace evenkeeper {
 
-std::string folderFromField(const std::string& text) {
-    if (text.empty() || text.back() == '\\') return text;
-    return text + '\\';
-}
-
 std::int64_t levelsFromField(const std::string& text) {
     // Nineteen digits always fit in 64 bits, so the value is never cut.
     return std::strtoll(text.substr(0, kLevelsFieldLength).c_str(), nullptr, 10);

@@ -5,11 +5,10 @@
 
 namespace evenkeeper {
 
+// In bytes: 259 ASCII letters, fewer of other scripts (two to four bytes each in UTF-8).
 constexpr int kFolderFieldLength = 259;
 constexpr int kLevelsFieldLength = 19;
 
-// A folder as the scanner and the run build paths on it: a non-empty text ends in "\".
-std::string folderFromField(const std::string& text);
 // The levels text read as a decimal number: leading blanks and a sign, then the leading
 // digits; anything else gives 0.
 std::int64_t levelsFromField(const std::string& text);

@@ -1,4 +1,4 @@
-// The listed files: their texts, the popup, opening and deleting one.
+// The listed files: the popup, opening and deleting one.
 #include "app/MainController.h"
 
 namespace evenkeeper {
@@ -10,10 +10,6 @@ bool removeFile(RecycleBin& bin, FileSystem& files, const char* folder, const st
 }
 
 }  // namespace
-
-std::string MainController::columnText(const FileEntry& entry, int column) {
-    return rowFiles_.columnText(entry, column);
-}
 
 // During a long step the rows move under the list's selection, so it names no file.
 void MainController::contextMenu(int x, int y) {

@@ -21,4 +21,14 @@ bool foldersOverlap(const std::string& top, const std::string& bottom, int level
     return liesWithin(top, bottom, levels, compare) || liesWithin(bottom, top, levels, compare);
 }
 
+bool lineagesOverlap(const std::vector<FileIdentity>& top, const std::vector<FileIdentity>& bottom,
+                     int levels) {
+    if (top.empty() || bottom.empty()) return false;
+    for (std::size_t up = 0; up <= std::size_t(levels); ++up) {
+        if (up < bottom.size() && bottom[up] == top[0]) return true;
+        if (up < top.size() && top[up] == bottom[0]) return true;
+    }
+    return false;
+}
+
 }  // namespace evenkeeper

@@ -10,36 +10,19 @@ namespace evenkeeper {
 namespace {
 
 constexpr char kLogFileName[] = "EvenkeeperLog.txt";
-constexpr std::uint32_t kNotice = 0x30;  // MB_OK | MB_ICONEXCLAMATION
 
 }  // namespace
 
 MainController::MainController(MainView& view, const MainServices& services)
     : view_(view),
-      top_(services.top),
-      bottom_(services.bottom),
       files_(services.files),
       bin_(services.bin),
-      pump_(services.pump),
-      clock_(services.clock),
       userFolders_(services.userFolders),
       fileDialog_(services.fileDialog),
       helpPage_(services.helpPage),
-      store_{services.store, session_, *this, *this, services.files, services.compare},
-      finder_(syncContext(), services.compare),
-      rowFiles_(services.top, services.bottom, services.clock) {}
-
-SyncContext MainController::syncContext() {
-    return {top_, bottom_, session_, *this, view_.progress(), view_.rows(), pump_};
-}
-
-MainController::LongStep::LongStep(MainController& controller) : controller_(controller) {
-    if (controller_.longSteps_++ == 0) controller_.view_.showLongStep(true);
-}
-
-MainController::LongStep::~LongStep() {
-    if (--controller_.longSteps_ == 0) controller_.view_.showLongStep(false);
-}
+      rowFiles_(services.rowFiles),
+      steps_(view, session_, services),
+      store_{services.store, session_, steps_, *this, services.files, services.compare} {}
 
 // The order matters: the program settings supply the column widths before the columns are
 // made, and the layout runs before the stored placement is applied.
@@ -49,13 +32,14 @@ int MainController::setUp() {
     view_.setProgramIcon();
     view_.attachControls();
     loadProgramSettings(store_, settings_, userFolders_);
+    keepColumnsUsable(settings_, view_.screenMetrics().screenWidth);
     view_.insertColumns(settings_.columnWidths);
     view_.loadMenus();
     view_.createImageList();
     view_.setCaption(kMessageCaption);
     layOut();
     restoreWindowPlacement(settings_.windowPlacement, view_);
-    enableMiddleButton(false);
+    steps_.enableMiddleButton(false);
     session_.scanValid = false;
     session_.logFilePath = tempFilePath(files_, kLogFileName);
     return 0;
@@ -94,7 +78,7 @@ bool MainController::exitProgram() {
 void MainController::sessionEnding() { saveSettings(); }
 
 void MainController::selectOperation(int position) {
-    invalidatePlan();
+    steps_.invalidatePlan();
     SyncOperation* record = store_.store.at(position);
     if (!record) {
         record = store_.store.at(0);
@@ -115,23 +99,10 @@ void MainController::showOperation() {
     setOperation(shown.operation);
 }
 
-void MainController::setOperation(int operation) {
+void MainController::setOperation(Operation operation) {
     session_.currentOperation->operation = operation;
     view_.setMiddleLabel(operationName(operation));
 }
-
-void MainController::setStatusText(const char* text) { view_.setStatusText(text); }
-
-void MainController::showMessage(const char* text, const char* caption) {
-    view_.messageBox(text, caption, kNotice);
-}
-
-void MainController::enableMiddleButton(bool enable) {
-    middleEnabled_ = enable;
-    view_.enableMiddleButton(enable);
-}
-
-void MainController::openWithShell(const char* path) { view_.openWithShell(path); }
 
 void MainController::showDirectionIcon() { view_.setDirectionIcon(operation().direction); }
 

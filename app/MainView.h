@@ -6,6 +6,7 @@
 
 #include "app/ListRows.h"
 #include "engine/ProgressPort.h"
+#include "engine/SyncOperation.h"
 #include "framework/layout/LayoutTypes.h"
 #include "platform/WindowHandle.h"
 #include "store/WindowPlacement.h"
@@ -43,10 +44,10 @@ public:
     virtual std::string fieldText(Field field, int maxLength) = 0;
     // The field that has the keyboard focus, or Field::none.
     virtual Field focusedField() = 0;
-    virtual void checkOperation(int operation) = 0;
+    virtual void checkOperation(Operation operation) = 0;
     virtual void setMiddleLabel(const char* text) = 0;
     virtual void enableMiddleButton(bool enable) = 0;
-    virtual void setDirectionIcon(int direction) = 0;
+    virtual void setDirectionIcon(Direction direction) = 0;
     virtual void setStatusText(const char* text) = 0;
     // While a long step runs, the controls that would start or change anything are off and
     // the list is drawn only now and then (drawing it after every row would cost more than
@@ -60,6 +61,8 @@ public:
     // The folder browser with its title; true with folder (ending in "\") when one was picked.
     virtual bool browseFolder(const char* title, std::string& folder) = 0;
     virtual void openWithShell(const char* path) = 0;
+    // The run's log, opened by the shell with the result list as its owner.
+    virtual void openLog(const char* path) = 0;
     // The about box owned by the dialog: the program icon, the text's lines and the link.
     virtual void showAboutBox(const char* text, const char* link) = 0;
     // The file popup at a screen position; its command comes back as a command.

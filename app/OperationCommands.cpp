@@ -5,7 +5,8 @@
 #include "app/FieldText.h"
 #include "app/MainController.h"
 #include "app/OperationRules.h"
-#include "resources/ResourceIds.h"
+#include "engine/PathHelpers.h"
+#include "platform/Utf8Text.h"
 
 namespace evenkeeper {
 namespace {
@@ -16,14 +17,6 @@ constexpr char kLevelsOutOfRange[] =
 
 }  // namespace
 
-// The plan and the listed files belong to the folders that were scanned: against other
-// folders a run, an open or a delete would act on files nobody reviewed.
-void MainController::invalidatePlan() {
-    view_.rows().clearRows();
-    enableMiddleButton(false);
-    session_.scanValid = false;
-}
-
 bool MainController::commitTopFolder() { return commitFolder(Field::topFolder, operation().topFolder); }
 
 bool MainController::commitBottomFolder() {
@@ -32,18 +25,20 @@ bool MainController::commitBottomFolder() {
 
 bool MainController::commitFolder(Field field, char* folder) {
     std::string text = view_.fieldText(field, kFolderFieldLength);
-    std::string committed = folderFromField(text);
+    // The field's read is cut in bytes, which may end inside a letter.
+    std::string committed =
+        closedFolder(text.substr(0, utf8FitLength(text.data(), text.size(), kFolderFieldLength)));
     if (committed != text) view_.setFieldText(field, committed.c_str());
     if (committed == folder) return true;
     std::strcpy(folder, committed.c_str());
-    invalidatePlan();
+    steps_.invalidatePlan();
     return true;
 }
 
 bool MainController::commitLevels() {
     std::int64_t levels = levelsFromField(view_.fieldText(Field::levels, kLevelsFieldLength));
     if (levels < 0 || levels > kMaxLevels) {
-        showMessage(kLevelsOutOfRange, kMessageCaption);
+        steps_.showMessage(kLevelsOutOfRange, kMessageCaption);
         view_.setFieldText(Field::levels, "16");
         levels = kMaxLevels;
     }
@@ -55,12 +50,14 @@ bool MainController::commitLevels() {
 // Enter runs Scan, and Escape exits, while a field may still hold text the user has not
 // left: it counts as left first, so that what the user sees is what is scanned and saved.
 void MainController::commitFocusedField() {
+    bool changed = false;
     switch (view_.focusedField()) {
-        case Field::topFolder: command(IDC_TOP_FOLDER); break;
-        case Field::bottomFolder: command(IDC_BOTTOM_FOLDER); break;
-        case Field::levels: command(IDC_LEVELS); break;
+        case Field::topFolder: changed = commitTopFolder(); break;
+        case Field::bottomFolder: changed = commitBottomFolder(); break;
+        case Field::levels: changed = commitLevels(); break;
         case Field::none: break;
     }
+    if (changed) session_.unsavedChanges = true;
 }
 
 bool MainController::browseTop() { return browse(Field::topFolder, operation().topFolder); }
@@ -80,21 +77,21 @@ bool MainController::chooseMove() { return chooseOperation(kMove); }
 
 bool MainController::chooseDuplicate() { return chooseOperation(kDuplicate); }
 
-bool MainController::chooseOperation(int chosen) {
+bool MainController::chooseOperation(Operation chosen) {
     view_.checkOperation(chosen);
     setOperation(chosen);
     if (chosen == kDuplicate && operation().direction == kBothWays) {
         operation().direction = kTopToBottom;
         showDirectionIcon();
     }
-    recomputePlan();
+    steps_.recomputePlan();
     return true;
 }
 
 bool MainController::cycleDirection() {
     operation().direction = nextDirection(operation().operation, operation().direction);
     showDirectionIcon();
-    recomputePlan();
+    steps_.recomputePlan();
     return true;
 }
 
@@ -108,10 +105,10 @@ bool MainController::showBothWays() {
     return showDirection(kBothWays);
 }
 
-bool MainController::showDirection(int direction) {
+bool MainController::showDirection(Direction direction) {
     operation().direction = direction;
     showDirectionIcon();
-    recomputePlan();
+    steps_.recomputePlan();
     return false;
 }
 

@@ -1,10 +1,17 @@
 #include "app/OperationRules.h"
 
-#include "engine/SyncOperation.h"
-
 namespace evenkeeper {
 
-const char* operationName(int operation) {
+const char* directionName(Direction direction) {
+    switch (direction) {
+        case kTopToBottom: return "Top to bottom";
+        case kBottomToTop: return "Bottom to top";
+        case kBothWays: return "Both ways";
+        default: return "";
+    }
+}
+
+const char* operationName(Operation operation) {
     switch (operation) {
         case kMove: return "Move";
         case kDuplicate: return "Duplicate";
@@ -12,10 +19,10 @@ const char* operationName(int operation) {
     }
 }
 
-int nextDirection(int operation, int direction) {
+Direction nextDirection(Operation operation, Direction direction) {
     int limit = operation == kDuplicate ? kBothWays : kBothWays + 1;
     int next = direction + 1;
-    return next < limit ? next : kTopToBottom;
+    return next < limit ? Direction(next) : kTopToBottom;
 }
 
 }  // namespace evenkeeper

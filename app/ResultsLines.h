@@ -30,8 +30,8 @@ struct ResultsFigures {
     std::uint64_t bottomBytes = 0;
     std::uint64_t topPlanBytes = 0;
     std::uint64_t bottomPlanBytes = 0;
-    std::int32_t operation = kCopy;
-    std::int32_t direction = kTopToBottom;
+    Operation operation = kCopy;
+    Direction direction = kTopToBottom;
     bool topBin = false;  // whether the folder's drive has a Recycle Bin
     bool bottomBin = false;
 };

@@ -4,6 +4,7 @@
 
 #include "engine/NumberText.h"
 #include "engine/PathHelpers.h"
+#include "platform/Utf8Text.h"
 
 namespace evenkeeper {
 
@@ -36,14 +37,20 @@ std::string RowFiles::fullPath(const FileEntry& entry, const SyncOperation& oper
     return std::string(root) + (folder ? folder : "") + entry.name;
 }
 
-std::string deleteQuestion(const std::string& path) {
+std::string pathInLines(const std::string& path) {
     constexpr std::size_t kLineLength = 80;
-    std::string question;
-    for (std::size_t at = 0; at < path.size(); ++at) {
-        question += path[at];
-        if ((at + 1) % kLineLength == 0) question += '\n';
+    std::string lines;
+    std::size_t characters = 0;
+    for (std::size_t at = 0, size; at < path.size(); at += size) {
+        decodeUtf8(path.data(), path.size(), at, size);
+        lines.append(path, at, size);
+        if (++characters % kLineLength == 0) lines += '\n';
     }
-    return question + "\nDelete this file?";
+    return lines;
+}
+
+std::string deleteQuestion(const std::string& path) {
+    return pathInLines(path) + "\nDelete this file?";
 }
 
 }  // namespace evenkeeper

@@ -31,8 +31,11 @@ private:
     const Clock& clock_;
 };
 
-// The question before a listed file is deleted: the path in lines of 80 characters, each
-// ended by a line break, then "\nDelete this file?".
+// A path in lines of 80 characters (not bytes: a name is never broken inside a letter), each
+// ended by a line break, so that a question about it fits the screen.
+std::string pathInLines(const std::string& path);
+
+// The question before a listed file is deleted: the path in lines, then "\nDelete this file?".
 std::string deleteQuestion(const std::string& path);
 
 }  // namespace evenkeeper

@@ -37,7 +37,7 @@ struct SourceTree {
 
 // Scans top and bottom of tree, plans operation top to bottom and runs it; false when a row
 // stays.
-bool syncOnce(const SourceTree& tree, const char* top, int operation, bool checked, bool paced) {
+bool syncOnce(const SourceTree& tree, const char* top, Operation operation, bool checked, bool paced) {
     PlanFixture f(&systemDirectorySearch());
     f.session.logFilePath = tree.path("EvenkeeperLog.txt");
     f.scan(tree.path(top), tree.path("dst\\"));

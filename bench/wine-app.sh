@@ -17,16 +17,7 @@ settings="$drive/users/$(id -un)/AppData/Roaming/TamrelFreeware/Evenkeeper"
 
 make_tree() {  # make_tree FILES: C:\evk-app\FILES\, made once
   [ -d "$drive/evk-app/$1" ] && return
-  python3 - "$drive/evk-app/$1" "$1" <<'PY'
-import os, sys
-root, files = sys.argv[1], int(sys.argv[2])
-for i in range(files):
-    folder = os.path.join(root, "folder%03d" % (i // 250))
-    if i % 250 == 0:
-        os.makedirs(folder)
-    with open(os.path.join(folder, "file%05d.txt" % i), "wb") as f:
-        f.write(b"x" * 100)
-PY
+  "$here/bench/make-tree.py" "$drive/evk-app/$1" "$1" 250
 }
 
 # The program's one sync operation: Copy from C:\evk-app\FILES\ to C:\evk-app\dst\.

@@ -14,6 +14,12 @@ endif()
 if(WIN32)
   file(GLOB APP_WIN32_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp)
   add_executable(evenkeeper WIN32 ${APP_WIN32_SOURCES} resources/evenkeeper.rc)
+  # The resource compiler's dependencies are not scanned: a changed manifest must still
+  # reach the exe.
+  set_source_files_properties(resources/evenkeeper.rc PROPERTIES
+                              OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/resources/evenkeeper.manifest)
+  set_source_files_properties(tests/support/win32/Utf8CodePage.rc PROPERTIES OBJECT_DEPENDS
+                              ${CMAKE_SOURCE_DIR}/tests/support/win32/utf8-code-page.manifest)
   target_link_libraries(evenkeeper PRIVATE evenkeeper_app evenkeeper_framework comctl32 comdlg32
                         advapi32)
 
@@ -23,8 +29,9 @@ if(WIN32)
               tests/app/driver/ProgramFiles.cpp tests/app/driver/ProgramProcess.cpp
               tests/app/driver/RemoteBuffer.cpp tests/app/driver/Waiting.cpp
               tests/app/driver/ChooseWindow.cpp tests/app/driver/DrawnLines.cpp
-              tests/support/win32/TempTree.cpp tests/app/driver/ScreenText.cpp
-              tests/app/driver/ShellOpens.cpp)
+              tests/support/win32/TempTree.cpp tests/support/win32/WineUnix.cpp
+              tests/app/driver/ScreenText.cpp
+              tests/app/driver/ShellOpens.cpp tests/app/driver/AboutBoxLines.cpp)
   target_include_directories(evenkeeper_driver_support PUBLIC ${CMAKE_SOURCE_DIR}
                              ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(evenkeeper_driver_support PUBLIC comctl32 shell32 gdi32
@@ -34,7 +41,8 @@ if(WIN32)
   add_executable(shell_recorder WIN32 tests/app/driver/recorder/ShellRecorder.cpp)
 
   file(GLOB DRIVER_TEST_SOURCES CONFIGURE_DEPENDS tests/app/driver/*Test.cpp)
-  add_executable(evenkeeper_driver_tests ${DRIVER_TEST_SOURCES} tests/app/driver/DriverFixture.cpp)
+  add_executable(evenkeeper_driver_tests ${DRIVER_TEST_SOURCES} tests/app/driver/DriverFixture.cpp
+                 tests/support/win32/Utf8CodePage.rc)
   target_link_libraries(evenkeeper_driver_tests PRIVATE evenkeeper_driver_support gtest_main)
   gtest_discover_tests(evenkeeper_driver_tests TEST_PREFIX "Driver."
                        DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
@@ -42,7 +50,8 @@ if(WIN32)
 
   # A picture of the main dialog with a plan, in the build folder (a folder of its own: the
   # framework gallery clears the pictures of its folder).
-  add_executable(plan_screenshot tests/app/driver/screenshot/PlanScreenshot.cpp)
+  add_executable(plan_screenshot tests/app/driver/screenshot/PlanScreenshot.cpp
+                 tests/support/win32/Utf8CodePage.rc)
   target_link_libraries(plan_screenshot PRIVATE evenkeeper_driver_support)
   add_test(NAME Driver.Screenshot
            COMMAND bash ${CMAKE_SOURCE_DIR}/tests/app/driver/screenshot/take-screenshot
@@ -68,7 +77,7 @@ if(WIN32)
   # A short run of the whole program as a user gets it: here the build's own exe, in the
   # release check the installed one, natively or under CPU emulation.
   add_executable(evenkeeper_smoke_test tests/app/driver/smoke/ShippedProgramTest.cpp)
-  target_link_libraries(evenkeeper_smoke_test PRIVATE evenkeeper_driver_support gtest)
+  target_link_libraries(evenkeeper_smoke_test PRIVATE evenkeeper_driver_support gtest version)
   add_test(NAME Driver.Smoke COMMAND evenkeeper_smoke_test)
   set_tests_properties(Driver.Smoke PROPERTIES RUN_SERIAL TRUE TIMEOUT 60
                        FIXTURES_REQUIRED FrameworkDesktop)

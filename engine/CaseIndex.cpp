@@ -5,9 +5,9 @@
 
 namespace evenkeeper {
 
-std::uint64_t CaseIndex::hashKey(const std::string& key, std::uint64_t salt) {
+std::uint64_t CaseIndex::hashKey(const std::string& key) {
     std::uint64_t h = std::hash<std::string_view>()(key);
-    h ^= (salt + 1) * 0x9E3779B97F4A7C15ULL;
+    h ^= 0x9E3779B97F4A7C15ULL;
     h ^= h >> 29;
     h *= 0xBF58476D1CE4E5B9ULL;
     return h ^ (h >> 32);

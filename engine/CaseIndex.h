@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "engine/ProbeSlots.h"
+
 namespace evenkeeper {
 
 class CaseIndex {
 public:
-    static std::uint64_t hashKey(const std::string& key, std::uint64_t salt = 0);
+    static std::uint64_t hashKey(const std::string& key);
 
     void clear();
     void reserve(std::size_t count);
@@ -19,12 +21,7 @@ public:
     // The first id added under hash for which matches(id) holds, or -1.
     template <class Matches>
     std::int32_t find(std::uint64_t hash, Matches matches) const {
-        if (slots_.empty()) return -1;
-        for (std::size_t i = hash & mask_;; i = (i + 1) & mask_) {
-            const Slot& slot = slots_[i];
-            if (slot.id < 0) return -1;
-            if (slot.hash == hash && matches(slot.id)) return slot.id;
-        }
+        return slots_.empty() ? -1 : probeSlots(slots_.data(), mask_, hash, matches);
     }
 
 private:

@@ -81,10 +81,10 @@ bool DifferenceFinder::isNeeded(const FolderScanner& other, const FileEntry& ent
                                 const char* folder, bool duplicate, bool deletePass) {
     const FileEntry* match = matcher_.find(entry, folder);
     if (!match) {
-        // Missing from a folder the other scan could not read is not known to be missing:
-        // deleting it (delete pass) or copying over what may stand there (copy pass) would
-        // act on files nobody saw.
-        return !other.isBelowUnread(folder);
+        // Missing from a folder the other scan could not read, or standing there as a link,
+        // is not known to be missing: deleting it (delete pass) or copying over what may
+        // stand there (copy pass) would act on files nobody saw.
+        return !other.isUnread(folder, entry.name);
     }
     if (deletePass) return false;
     int c = compareTimes(match->lastWrite, entry.lastWrite);

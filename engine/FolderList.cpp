@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/Utf8Text.h"
+
 namespace evenkeeper {
 
 FolderList::FolderList(const TextCompare& compare, Reallocate reallocate)
@@ -43,8 +45,9 @@ int FolderList::addFolder(const char* text) {
     int slot = lastIndex_ + 1;
     if (slot == capacity_ && !grow(kGrowth)) return -1;
     char* stored = slots_ + std::size_t(slot) * kSlotSize;
-    std::strncpy(stored, text, kSlotSize - 1);
-    stored[kSlotSize - 1] = '\0';
+    std::size_t length = utf8FitLength(text, std::strlen(text), kSlotSize - 1);
+    std::memcpy(stored, text, length);
+    stored[length] = '\0';
     lastIndex_ = slot;
     index_.add(hashOf(stored), slot);
     return slot;

@@ -27,7 +27,7 @@ public:
 
     // The first slot whose text equals text without regard to case, or -1.
     int findFolder(const char* text) const;
-    // Stores text (cut to 259 characters) in the next slot: its index, or -1 when growing failed.
+    // Stores text (cut to 259 bytes, between characters) in the next slot: its index, or -1 when growing failed.
     int addFolder(const char* text);
     int internFolder(const char* text);
     // The slot's text, or null at or past the capacity.

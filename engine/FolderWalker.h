@@ -2,6 +2,8 @@
 // A depth-first, pre-order walk of a folder tree: the files of a folder come before its
 // subfolders, each subfolder is finished before the next sibling. Derived classes act on
 // what the walk meets through the On... operations; a nonzero result stops the walk.
+#include <vector>
+
 #include "platform/DirectorySearch.h"
 
 namespace evenkeeper {
@@ -31,30 +33,34 @@ protected:
     // long) or passed over (a system folder, a folder link): the folder parentPath + name,
     // or parentPath itself when name is null.
     virtual void OnUnreadFolder(const char* parentPath, const char* name) = 0;
+    // A file of the folder parentPath that cannot be reached by its name: one the system
+    // could not carry in the code page.
+    virtual void OnUnreadFile(const char* parentPath, const char* name) = 0;
 
 private:
-    struct OpenSearch {
-        SearchHandle handle = nullptr;
-        bool open = false;
-        bool pending = false;  // item holds the search's first result, not yet taken
-        FindData item;
+    // The folder items of one depth's folder that may be entered, read before the first
+    // of them is walked, so that no search stays open while the walk is below it.
+    struct Subfolders {
+        std::vector<FindData> items;
+        std::size_t next = 0;
+        bool failedAtEnd = false;  // the search broke off after these items
+        void clear();
     };
 
     enum class Step { entered, stopped, finished };
 
-    int visitFiles(const char* pattern);
+    int visitItems(const char* pattern, Subfolders* subfolders);
+    void listSubfolders(Subfolders& subfolders);
     Step enterNextFolder(int levels, bool includeSystem);
-    void openSubfolderSearch();
     bool nextSubfolder(FindData& item, bool includeSystem);
-    void closeSearch(int depth);
-    void closeAll();
+    bool setSearchText(const char* pattern);
     bool fitsBelowCurrent(const char* name) const;
 
     DirectorySearch& search_;
     int depth_ = 0;
     char currentPath_[kMaxPath] = {};
     char searchText_[300] = {};
-    OpenSearch searches_[kMaxDepth + 1];
+    Subfolders subfolders_[kMaxDepth + 1];
 };
 
 }  // namespace evenkeeper

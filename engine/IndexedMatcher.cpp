@@ -2,14 +2,14 @@
 
 namespace evenkeeper {
 
-std::uint64_t IndexedMatcher::hashOf(const char* text, std::int32_t folderClass) {
+std::uint64_t IndexedMatcher::hashOf(const char* text) {
     compare_.caseKey(text, key_);
-    return CaseIndex::hashKey(key_, std::uint64_t(folderClass) + 1);
+    return CaseIndex::hashKey(key_);
 }
 
 int IndexedMatcher::folderClassOf(const char* folder) {
     const FolderList& folders = other_->folders();
-    return folderIndex_.find(hashOf(folder, -1), [&](int slot) {
+    return folderIndex_.find(hashOf(folder), [&](int slot) {
         return compare_.equalNoCase(folders.folderAt(slot), folder);
     });
 }
@@ -21,25 +21,29 @@ void IndexedMatcher::prepare(const FolderScanner& source, const FolderScanner& o
     otherFolderClass_.assign(folders.lastIndex() + 1, -1);
     for (int slot = 0; slot <= folders.lastIndex(); ++slot) {
         int first = folderClassOf(folders.folderAt(slot));
-        if (first < 0) folderIndex_.add(hashOf(folders.folderAt(slot), -1), slot);
+        if (first < 0) folderIndex_.add(hashOf(folders.folderAt(slot)), slot);
         otherFolderClass_[slot] = first < 0 ? slot : first;
     }
     sourceFolderClass_.assign(source.folders().lastIndex() + 1, kUnknown);
 
     const FileTable& table = other.table();
-    entryIndex_.clear();
-    entryIndex_.reserve(std::size_t(table.count()));
+    auto folderClass = [&](const FileEntry& entry) {
+        bool known = entry.folder >= 0 && entry.folder <= folders.lastIndex();
+        return known ? otherFolderClass_[entry.folder] : -1;
+    };
+    entryIndex_.start(folders.lastIndex() + 1);
+    for (int i = 0; i < table.count(); ++i)
+        if (folderClass(table.at(i)) >= 0) entryIndex_.count(folderClass(table.at(i)));
+    entryIndex_.allocate();
     for (int i = 0; i < table.count(); ++i) {
         const FileEntry& entry = table.at(i);
-        if (entry.folder < 0 || entry.folder > folders.lastIndex()) continue;
-        int folderClass = otherFolderClass_[entry.folder];
-        std::uint64_t hash = hashOf(entry.name, folderClass);
-        int first = entryIndex_.find(hash, [&](int j) {
-            const FileEntry& earlier = table.at(j);
-            return otherFolderClass_[earlier.folder] == folderClass &&
-                   compare_.equalNoCase(earlier.name, entry.name);
+        int group = folderClass(entry);
+        if (group < 0) continue;
+        std::uint32_t hash = std::uint32_t(hashOf(entry.name));
+        int first = entryIndex_.find(group, hash, [&](int j) {
+            return compare_.equalNoCase(table.at(j).name, entry.name);
         });
-        if (first < 0) entryIndex_.add(hash, i);
+        if (first < 0) entryIndex_.add(group, hash, i);
     }
 }
 
@@ -56,10 +60,8 @@ const FileEntry* IndexedMatcher::find(const FileEntry& entry, const char* folder
     if (folderClass < 0) return nullptr;
 
     const FileTable& table = other_->table();
-    int found = entryIndex_.find(hashOf(entry.name, folderClass), [&](int j) {
-        const FileEntry& candidate = table.at(j);
-        return otherFolderClass_[candidate.folder] == folderClass &&
-               compare_.equalNoCase(candidate.name, entry.name);
+    int found = entryIndex_.find(folderClass, std::uint32_t(hashOf(entry.name)), [&](int j) {
+        return compare_.equalNoCase(table.at(j).name, entry.name);
     });
     return found < 0 ? nullptr : &table.at(found);
 }

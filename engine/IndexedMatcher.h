@@ -7,6 +7,7 @@
 
 #include "engine/CaseIndex.h"
 #include "engine/EntryMatcher.h"
+#include "engine/GroupedIndex.h"
 
 namespace evenkeeper {
 
@@ -20,7 +21,8 @@ public:
 private:
     static constexpr int kUnknown = -2;
 
-    std::uint64_t hashOf(const char* text, std::int32_t folderClass);
+    // The hash of text's case key: the one place where names and folders are keyed.
+    std::uint64_t hashOf(const char* text);
     int folderClassOf(const char* folder);
 
     const TextCompare& compare_;
@@ -28,7 +30,7 @@ private:
     CaseIndex folderIndex_;             // other's folder slots by text
     std::vector<int> otherFolderClass_; // other's slot -> its first equal slot
     std::vector<int> sourceFolderClass_;// source's slot -> other's class, -1 none
-    CaseIndex entryIndex_;              // first entry of other per (folder class, name)
+    GroupedIndex entryIndex_;           // first entry of other per name, by folder class
     std::string key_;
 };
 

@@ -1,9 +1,7 @@
 #pragma once
+#include "engine/MessageBoxes.h"
 
 namespace evenkeeper {
-
-// The caption of every message the program shows.
-constexpr char kMessageCaption[] = "Evenkeeper";
 
 // What the engine and the store call of the main dialog.
 class MainDialogPort {

@@ -41,6 +41,11 @@ int makePath(FileSystem& files, const char* path) {
     return 1;
 }
 
+std::string closedFolder(const std::string& folder) {
+    if (folder.empty() || folder.back() == '\\') return folder;
+    return folder + '\\';
+}
+
 void cutToFolder(char* path) {
     char* end = path;
     for (char* c = path; *c; ++c)

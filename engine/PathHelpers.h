@@ -13,6 +13,9 @@ namespace evenkeeper {
 int folderExists(FileSystem& files, const char* path);
 // Creates the folder and every missing folder above it; 1 on success, 0 on failure.
 int makePath(FileSystem& files, const char* path);
+// A folder as the scanner and the run build paths on it (root + relative folder + name): a
+// non-empty text ends in "\", as a typed or browsed folder does.
+std::string closedFolder(const std::string& folder);
 // Keeps path up to and including its last "\", "/" or ":"; without any, path becomes empty.
 void cutToFolder(char* path);
 // False when a part of the relative path ends in "." or " ": Windows drops those from a

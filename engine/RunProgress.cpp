@@ -13,7 +13,7 @@ const char* files(std::uint64_t planned) { return planned == 1 ? " file" : " fil
 
 }  // namespace
 
-void RunProgress::start(ResultRows& rows, int operation) {
+void RunProgress::start(ResultRows& rows, Operation operation) {
     verb_ = operation == kMove ? "Moved" : operation == kDuplicate ? "Copied or deleted" : "Copied";
     plannedFiles_ = plannedBytes_ = doneFiles_ = doneBytes_ = 0;
     for (int row = rows.nextRow(-1); row != -1; row = rows.nextRow(row)) {

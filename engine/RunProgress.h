@@ -6,6 +6,7 @@
 
 #include "engine/MainDialogPort.h"
 #include "engine/ResultRows.h"
+#include "engine/SyncOperation.h"
 #include "platform/Clock.h"
 
 namespace evenkeeper {
@@ -17,7 +18,7 @@ public:
     RunProgress(MainDialogPort& dialog, const Clock& clock) : dialog_(dialog), clock_(clock) {}
 
     // Counts the rows and the bytes to copy, and shows that none of them is done yet.
-    void start(ResultRows& rows, int operation);
+    void start(ResultRows& rows, Operation operation);
     // The row of entry was done.
     void done(const FileEntry& entry);
     void finish();

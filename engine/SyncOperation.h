@@ -12,8 +12,8 @@ constexpr int kMaxLevels = 16;
 struct SyncOperation {
     char topFolder[280] = {};
     char bottomFolder[280] = {};
-    std::int32_t operation = kCopy;
-    std::int32_t direction = kTopToBottom;
+    Operation operation = kCopy;
+    Direction direction = kTopToBottom;
     std::int32_t levels = kMaxLevels;
     char lastUsed[16] = "not used";
 };

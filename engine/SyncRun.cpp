@@ -133,8 +133,21 @@ SyncRun::RowResult SyncRun::carryOut(int row, const FileEntry& entry) {
                               "reach - not touched\r\n");
         return RowResult::stays;
     }
+    if (const std::string* link = linkAmong(entry, sourcePath, destinationPath)) {
+        writeLog(*link + "\r\n  A link to a file - not touched\r\n");
+        return RowResult::stays;
+    }
     if (entry.toDelete) return deleteEntry(row, entry, sourcePath);
     return copyEntry(entry, folder, sourcePath, destinationPath);
+}
+
+// The scan passes over the links the system marks; Wine lists a link to a file as the file
+// it points to, and a link may have been made since the scan.
+const std::string* SyncRun::linkAmong(const FileEntry& entry, const std::string& source,
+                                      const std::string& destination) {
+    if (links_.isLink(source)) return &source;
+    if (!entry.toDelete && links_.isLink(destination)) return &destination;
+    return nullptr;
 }
 
 SyncRun::RowResult SyncRun::changedSinceScan(const std::string& path) {

@@ -12,6 +12,7 @@
 #include "engine/SyncContext.h"
 #include "engine/TargetCheck.h"
 #include "platform/Clock.h"
+#include "platform/FileIdentity.h"
 #include "platform/FileSystem.h"
 #include "platform/RecycleBin.h"
 
@@ -54,6 +55,9 @@ private:
     RowResult copyEntry(const FileEntry& entry, const char* folder, const std::string& source,
                         const std::string& destination);
     RowResult changedSinceScan(const std::string& path);
+    // The file of the row that is a link, or null.
+    const std::string* linkAmong(const FileEntry& entry, const std::string& source,
+                                 const std::string& destination);
     RowResult copyFailed(const CopyResult& result, const std::string& source,
                          const std::string& destination);
     // A deletion the system refused: logged with its reason after what, and the row stays.
@@ -68,6 +72,7 @@ private:
     RecycleBin& bin_;
     const Clock& clock_;
     TargetCheck& check_;
+    LinkProbe links_;
     RunProgress progress_;
     SyncOperation job_;  // the operation as the run began
     FileHandle log_ = nullptr;

@@ -12,7 +12,7 @@ constexpr std::uint32_t kAttributeSystem = 0x04;
 constexpr std::uint32_t kAttributeDirectory = 0x10;
 constexpr std::uint32_t kAttributeArchive = 0x20;
 constexpr std::uint32_t kAttributeNormal = 0x80;
-// A junction or symbolic link (on POSIX a symbolic link to a folder).
+// A junction or symbolic link (on POSIX any symbolic link; Wine reports only links to folders).
 constexpr std::uint32_t kAttributeReparsePoint = 0x400;
 
 constexpr int kMaxPath = 260;  // room for 259 characters and the terminator

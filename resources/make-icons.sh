@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Remakes resources/icons/*.ico from the drawings below with ImageMagick's convert.
 # Every icon holds a 16x16 picture drawn pixel by pixel, so that it stays crisp in the result
-# list and the caption, and a 32x32 picture drawn as shapes. The entries come out as 32-bit
+# list and the caption, and a 32x32 picture drawn as shapes; the program's icon also holds
+# that drawing at 48 and 256 pixels (the largest as PNG). The entries come out as 32-bit
 # bitmaps with alpha and an AND mask, and carry no dates, so a rerun writes the same bytes.
 set -euo pipefail
 
@@ -130,11 +131,18 @@ ooomoffffoooooo.
 ....ooooooooooo.
 ................
 EOF
-shapes program -stroke "$folder_line" \
-  -fill "$folder_back" -draw "path 'M 1,5 L 2,2 L 9,2 L 11,5 L 21,5 L 21,18 L 1,18 Z'" \
-  -fill "$folder_middle" -draw "path 'M 5,10 L 6,7 L 13,7 L 15,10 L 25,10 L 25,23 L 5,23 Z'" \
-  -fill "$folder_front" -draw "path 'M 9,15 L 10,12 L 17,12 L 19,15 L 30,15 L 30,29 L 9,29 Z'" \
-  -stroke "$folder_light" -draw 'line 10,16 29,16'
+# program_shapes SIZE: the 32x32 drawing of the program's folders scaled to SIZE pixels.
+program_shapes() {
+  local size=$1 scale
+  scale="scale $(awk "BEGIN { print $1 / 32 }"),$(awk "BEGIN { print $1 / 32 }")"
+  convert -size "${size}x$size" xc:none -strokewidth 1 -stroke "$folder_line" \
+    -fill "$folder_back" -draw "$scale path 'M 1,5 L 2,2 L 9,2 L 11,5 L 21,5 L 21,18 L 1,18 Z'" \
+    -fill "$folder_middle" -draw "$scale path 'M 5,10 L 6,7 L 13,7 L 15,10 L 25,10 L 25,23 L 5,23 Z'" \
+    -fill "$folder_front" -draw "$scale path 'M 9,15 L 10,12 L 17,12 L 19,15 L 30,15 L 30,29 L 9,29 Z'" \
+    -stroke "$folder_light" -draw "$scale line 10,16 29,16" "$work/program-$size.png"
+}
+# Besides 16 and 32, 48 and 256 pixels for Explorer's large views and the installer.
+for size in 32 48 256; do program_shapes "$size"; done
 
 # Plan rows: copy top to bottom (red, down) and bottom to top (blue, up).
 arrow_down_pixels | pixels row-copy-down "$red"
@@ -223,7 +231,9 @@ shapes row-delete -stroke "$tin_line" -fill "$tin_fill" \
   -stroke "$tin_dark" -draw 'line 11,11 12,27' -draw 'line 15.5,11 15.5,27' \
   -draw 'line 20,11 19,27'
 
-for name in program top-to-bottom bottom-to-top both-ways row-copy-down row-copy-up \
-            row-side-view row-delete; do
+for name in top-to-bottom bottom-to-top both-ways row-copy-down row-copy-up row-side-view \
+            row-delete; do
   convert "$work/$name-16.png" "$work/$name-32.png" "$here/icons/$name.ico"
 done
+convert "$work/program-16.png" "$work/program-32.png" "$work/program-48.png" \
+  "$work/program-256.png" "$here/icons/program.ico"

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/PathHelpers.h"
 #include "store/SettingsReader.h"
 #include "store/SettingsText.h"
 #include "store/SettingsWriter.h"
@@ -57,9 +58,16 @@ SyncOperation readRecord(SettingsReader& reader) {
         line.text[0] = '\0';
         present = present && reader.nextLine(line.text, line.size);
     }
-    record.operation = inRange(numberAfter(operation, kOperationPrefix), kCopy, kDuplicate, kCopy);
-    record.direction = inRange(numberAfter(direction, kDirectionPrefix), kTopToBottom, kBothWays,
-                               kTopToBottom);
+    // A folder written by hand or by another program may lack the closing "\" that the
+    // scanner and the run build their paths on.
+    for (char* folder : {record.topFolder, record.bottomFolder}) {
+        std::string closed = closedFolder(folder);
+        if (closed.size() < sizeof record.topFolder) std::strcpy(folder, closed.c_str());
+    }
+    record.operation =
+        Operation(inRange(numberAfter(operation, kOperationPrefix), kCopy, kDuplicate, kCopy));
+    record.direction = Direction(
+        inRange(numberAfter(direction, kDirectionPrefix), kTopToBottom, kBothWays, kTopToBottom));
     record.levels = inRange(numberAfter(levels, kLevelsPrefix), 0, kMaxLevels, kMaxLevels);
     return record;
 }

@@ -76,6 +76,13 @@ void loadProgramSettings(StoreContext& context, ProgramSettings& settings, UserF
     loadDataFile(context);
 }
 
+void keepColumnsUsable(ProgramSettings& settings, std::int32_t screenWidth) {
+    for (int column = 0; column < 4; ++column) {
+        std::int32_t& width = settings.columnWidths[column];
+        if (width <= 0 || width > screenWidth) width = kDefaultColumnWidths[column];
+    }
+}
+
 void saveProgramSettings(StoreContext& context, ProgramSettings& settings, MainWindowView& view) {
     SettingsWriter writer(context.files, kSettingsNameLength, kSettingsLineLength);
     if (!writer.begin(kBufferSize, kGrowthStep)) return;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/LegacyCodePage.h"
+#include "platform/Utf8Text.h"
 #include "store/SettingsText.h"
 
 namespace evenkeeper {
@@ -13,11 +15,36 @@ void upperAscii(char* text) {
         if (*text >= 'a' && *text <= 'z') *text = char(*text - 'a' + 'A');
 }
 
-void copyCut(char* out, int size, const char* text) {
-    if (size <= 0) return;
-    std::size_t length = std::min(std::strlen(text), std::size_t(size - 1));
+// Copies length bytes of text into out, cut between characters to size - 1 bytes.
+void copyCut(char* out, std::size_t size, const char* text, std::size_t length) {
+    if (size == 0) return;
+    length = utf8FitLength(text, length, size - 1);
     std::memcpy(out, text, length);
     out[length] = '\0';
+}
+
+void copyCut(char* out, int size, const char* text) {
+    if (size > 0) copyCut(out, std::size_t(size), text, std::strlen(text));
+}
+
+// The files are UTF-8 now; those written before hold the system's legacy code page, so a
+// line that is not UTF-8 is read in that code page.
+void convertLegacyLines(std::string& text) {
+    if (isUtf8(text.data(), text.size())) return;
+    std::string converted;
+    converted.reserve(text.size() + text.size() / 4);
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+        std::size_t next = text.find_first_not_of("\r\n", end);
+        if (next == std::string::npos) next = text.size();
+        if (isUtf8(text.data() + start, end - start))
+            converted.append(text, start, end - start);
+        else
+            appendFromLegacyCodePage(text.data() + start, end - start, converted);
+        converted.append(text, end, next - end);
+        start = next;
+    }
+    text.swap(converted);
 }
 
 int hexDigit(char c) {
@@ -38,7 +65,10 @@ SettingsReader::SettingsReader(FileSystem& files, const TextCompare& compare, in
 bool SettingsReader::load(const char* path) {
     section_ = kNone;
     position_ = 0;
-    if (files_.readWholeFile(path, text_)) return true;
+    if (files_.readWholeFile(path, text_)) {
+        convertLegacyLines(text_);
+        return true;
+    }
     release();
     return false;
 }
@@ -55,11 +85,7 @@ std::size_t SettingsReader::readLine(char* out, std::size_t size) {
     std::size_t start = position_;
     std::size_t end = text_.find_first_of("\r\n", start);
     if (end == std::string::npos) end = text_.size();
-    if (size > 0) {
-        std::size_t length = std::min(end - start, size - 1);
-        std::memcpy(out, text_.data() + start, length);
-        out[length] = '\0';
-    }
+    copyCut(out, size, text_.data() + start, end - start);
     position_ = end;
     if (position_ < text_.size() && text_[position_] == '\r') ++position_;
     if (position_ < text_.size() && text_[position_] == '\n') ++position_;

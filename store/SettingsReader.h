@@ -5,10 +5,12 @@
 //   key=value           a key line of the section: key before the first "=", value after it
 //   any other text      a raw line, read by position with nextLine
 //
-// Lines end in CR LF, a lone CR or a lone LF. Nothing is trimmed, quoted or escaped.
-// Section names match with "a"-"z" folded to upper case, keys with the system's
-// case-insensitive comparison; the first match wins. Lines longer than the reader's room are
-// cut, never overflowed, and every text handed out is cut to the caller's room.
+// Lines end in CR LF, a lone CR or a lone LF. Nothing is trimmed, quoted or escaped. The
+// text is UTF-8; a line that is not (a file of an older version) is read in the system's
+// legacy code page. Section names match with "a"-"z" folded to upper case, keys with the
+// system's case-insensitive comparison; the first match wins. Lines longer than the reader's
+// room are cut, never overflowed, and every text handed out is cut to the caller's room,
+// between characters.
 #include <cstddef>
 #include <cstdint>
 #include <string>

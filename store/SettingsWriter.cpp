@@ -9,6 +9,7 @@
 #include "engine/PathHelpers.h"
 #include "engine/TemporaryName.h"
 #include "platform/DirectorySearch.h"
+#include "platform/Utf8Text.h"
 
 namespace evenkeeper {
 namespace {
@@ -64,7 +65,7 @@ void SettingsWriter::append(const char* text, std::size_t length) {
 
 void SettingsWriter::addSection(const char* name) {
     std::string line = "[";
-    line.append(name, std::min(std::strlen(name), nameLength_ - 3));
+    line.append(name, utf8FitLength(name, std::strlen(name), nameLength_ - 3));
     line += "]";
     line += kLineEnd;
     append(line.data(), line.size());
@@ -78,10 +79,11 @@ void SettingsWriter::addLine(const char* text) {
 
 void SettingsWriter::addKeyLine(const char* key, const char* value) {
     std::size_t room = lineLength_ - 2;
-    std::size_t keyLength = std::min(std::strlen(key), room);
+    // Cut between characters: half a letter would make the line read as the legacy code page.
+    std::size_t keyLength = utf8FitLength(key, std::strlen(key), room);
     std::string line(key, keyLength);
     line += "=";
-    line.append(value, std::min(std::strlen(value), room - keyLength));
+    line.append(value, utf8FitLength(value, std::strlen(value), room - keyLength));
     line += kLineEnd;
     append(line.data(), line.size());
 }

@@ -2,18 +2,10 @@
 // What the sync operations file asks of the main dialog besides its status bar and notices.
 #include <cstdint>
 
+#include "engine/MessageBoxes.h"
 #include "platform/WindowHandle.h"
 
 namespace evenkeeper {
-
-// The flags of a question with Yes, No (and Cancel) and the question icon (MB_YESNOCANCEL or
-// MB_YESNO | MB_ICONQUESTION), and the answers the message box gives (IDYES, IDNO, IDCANCEL;
-// 0 when the box was closed without a button).
-constexpr std::uint32_t kYesNoCancelQuestion = 0x23;
-constexpr std::uint32_t kYesNoQuestion = 0x24;
-constexpr int kAnswerYes = 6;
-constexpr int kAnswerNo = 7;
-constexpr int kAnswerCancel = 2;
 
 class StoreDialogPort {
 public:

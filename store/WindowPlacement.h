@@ -19,6 +19,9 @@ struct WindowPlacement {
     PlacementRect normal = {};           // the normal-position rectangle
 };
 
+// Below this the main window shows little more than its caption: no buttons, no list rows.
+constexpr PlacementRect kSmallestWindow = {0, 0, 240, 160};
+
 struct ScreenMetrics {
     std::int32_t screenWidth, screenHeight;  // the primary screen
     std::int32_t iconWidth, iconHeight;
@@ -40,7 +43,8 @@ public:
 
 // Applies a stored placement whose left and top edges lie at least an icon's size inside the
 // primary screen (negative edges pass); true when it was applied. A placement that was never
-// read, or that would hide the window, is not applied.
+// read, that would hide the window, or whose normal size is negative or smaller than
+// kSmallestWindow is not applied: the window keeps the dialog's own size.
 bool restoreWindowPlacement(const WindowPlacement& placement, MainWindowView& view);
 
 }  // namespace evenkeeper

@@ -21,7 +21,7 @@ protected:
     INT_PTR OnInitDialog() override;
     void OnInitMenu() override;
     void OnSize(WPARAM wParam, LPARAM lParam) override;
-    // The end of the Windows session, which reaches a dialog here.
+    // The end of the Windows session and the dialog's showing, which reach a dialog here.
     INT_PTR DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:

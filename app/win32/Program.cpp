@@ -21,17 +21,18 @@ Program::Program()
       results_(mainDialog_.controller().session(), top_, bottom_),
       top_(scannerServices()),
       bottom_(scannerServices()),
+      rowFiles_(top_, bottom_, systemClock()),
       fileDialog_(kDataFileFilter, kDataFileFilterIndex, kDataFileExtension),
       chooseSync_(store_, mainDialog_.controller().session(), mainDialog_.controller()),
       helpPage_(systemFileSystem(), [](const char* path) { openWithShell(nullptr, path); }) {}
 
 MainServices Program::services() {
     return {top_, bottom_, store_, systemFileSystem(), systemRecycleBin(), systemTextCompare(), pump_,
-            systemClock(), systemUserFolders(), fileDialog_, helpPage_};
+            systemClock(), systemUserFolders(), fileDialog_, helpPage_, rowFiles_};
 }
 
 ScannerServices Program::scannerServices() {
-    return {systemDirectorySearch(), systemTextCompare(), mainDialog_.controller(), pump_};
+    return {systemDirectorySearch(), systemTextCompare(), mainDialog_.controller().engineDialog(), pump_};
 }
 
 int Program::run(HINSTANCE instance) {

@@ -33,6 +33,7 @@ private:
     ResultsDialog results_;
     FolderScanner top_;
     FolderScanner bottom_;
+    RowFiles rowFiles_;
     SyncStore store_;
     MessageBoxWindow messageBox_;
     ProgressWindow progress_;

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/Utf8Text.h"
+
 namespace evenkeeper {
 namespace {
 
@@ -20,6 +22,21 @@ constexpr DWORD kLeastDrawInterval = 200;  // milliseconds
 constexpr DWORD kDrawIntervalPerDrawTime = 20;
 
 }  // namespace
+
+POINT ResultList::keyboardPopupPoint() {
+    RECT client, label = {};
+    GetClientRect(handle(), &client);
+    label.left = LVIR_LABEL;
+    const int row = selectedRow();
+    POINT at = {0, 0};
+    RECT shown;
+    if (row != -1 &&
+        SendMessageA(handle(), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&label)) &&
+        IntersectRect(&shown, &label, &client))
+        at = {label.left, label.bottom};
+    ClientToScreen(handle(), &at);
+    return at;
+}
 
 void ResultList::insertColumns(const std::int32_t widths[4]) {
     for (int column = 0; column < 4; ++column)
@@ -105,8 +122,8 @@ void ResultList::describeRow(NMLVDISPINFOA& request) {
     const Row& row = rows_[std::size_t(item.iItem)];
     if (item.mask & LVIF_IMAGE) item.iImage = row.image;
     if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
-    std::string text = owner_.columnText(*row.entry, item.iSubItem);
-    std::size_t length = std::min(text.size(), std::size_t(item.cchTextMax - 1));
+    std::string text = files_.columnText(*row.entry, item.iSubItem);
+    std::size_t length = utf8FitLength(text.data(), text.size(), std::size_t(item.cchTextMax - 1));
     std::memcpy(item.pszText, text.data(), length);
     item.pszText[length] = '\0';
 }

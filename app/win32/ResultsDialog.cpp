@@ -19,9 +19,10 @@ INT_PTR ResultsDialog::Show(HWND owner) { return RunModal(owner, IDD_RESULTS); }
 
 // The lines are drawn with the font of a fresh context of the window, not the dialog's.
 INT_PTR ResultsDialog::OnInitDialog() {
-    context_ = GetDC(handle());
+    HDC context = GetDC(handle());
     TEXTMETRICA metrics = {};
-    GetTextMetricsA(context_, &metrics);
+    GetTextMetricsA(context, &metrics);
+    ReleaseDC(handle(), context);
     charWidth_ = metrics.tmAveCharWidth;
     lineHeight_ = metrics.tmHeight + metrics.tmExternalLeading;
     CentreOverOwner(handle());
@@ -30,29 +31,27 @@ INT_PTR ResultsDialog::OnInitDialog() {
 
 void ResultsDialog::OnCommand(WPARAM wParam, LPARAM) {
     if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
-        close(LOWORD(wParam) == IDOK ? 1 : 0);
+        EndDialog(handle(), LOWORD(wParam) == IDOK ? 1 : 0);
 }
 
-// The system's own handling of the paint follows and validates the window.
+// The lines are drawn inside the paint's own BeginPaint, after the uncovered part was
+// erased: drawn before it, on a context of their own, they would be erased again.
 void ResultsDialog::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC context = BeginPaint(handle(), &paint);
     lineTop_ = lineHeight_;
-    SetBkColor(context_, GetSysColor(COLOR_BTNFACE));
+    SetBkColor(context, GetSysColor(COLOR_BTNFACE));
     for (const ResultsLine& line : resultsLines(currentFigures(session_, top_, bottom_)))
-        drawLine(line.number.c_str(), line.label.c_str());
+        drawLine(context, line.number.c_str(), line.label.c_str());
+    EndPaint(handle(), &paint);
 }
 
-void ResultsDialog::close(int result) {
-    ReleaseDC(handle(), context_);
-    context_ = nullptr;
-    EndDialog(handle(), result);
-}
-
-void ResultsDialog::drawLine(const char* number, const char* label) {
+void ResultsDialog::drawLine(HDC context, const char* number, const char* label) {
     RECT numberBox = {charWidth_, lineTop_, charWidth_ + kNumberWidth, lineTop_ + lineHeight_};
-    DrawTextA(context_, number, -1, &numberBox, DT_RIGHT);
+    DrawTextA(context, number, -1, &numberBox, DT_RIGHT);
     const int labelLeft = numberBox.right + charWidth_;
     RECT labelBox = {labelLeft, lineTop_, labelLeft + kLabelWidth, lineTop_ + lineHeight_};
-    DrawTextA(context_, label, -1, &labelBox, 0);
+    DrawTextA(context, label, -1, &labelBox, 0);
     lineTop_ += lineHeight_;
 }
 

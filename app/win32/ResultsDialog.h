@@ -19,14 +19,12 @@ private:
     INT_PTR OnInitDialog() override;
     void OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnPaint() override;
-    void close(int result);
     // One line at the line top: the number right-aligned in its column, the label after it.
-    void drawLine(const char* number, const char* label);
+    void drawLine(HDC context, const char* number, const char* label);
 
     const SyncSession& session_;
     const FolderScanner& top_;
     const FolderScanner& bottom_;
-    HDC context_ = nullptr;
     int charWidth_ = 0;
     int lineHeight_ = 0;
     int lineTop_ = 0;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/OperationRules.h"
 #include "framework/FolderBrowser.h"
 #include "framework/ModuleInstance.h"
 #include "platform/Shell.h"
@@ -14,10 +15,27 @@ constexpr COLORREF kMessageBackground = 0xC0C0C0;
 constexpr COLORREF kMessageShadow = 0x808080;
 constexpr int kImageSize = 16;
 constexpr int kRowIcons[] = {IDI_ROW_COPY_DOWN, IDI_ROW_COPY_UP, IDI_ROW_SIDE_VIEW, IDI_ROW_DELETE};
+template <typename Value>
+struct ResourceOf {
+    Value value;
+    int id;
+};
+constexpr ResourceOf<Operation> kOperationButtons[] = {
+    {kCopy, IDC_COPY}, {kMove, IDC_MOVE}, {kDuplicate, IDC_DUPLICATE}};
+constexpr ResourceOf<Direction> kDirectionIcons[] = {
+    {kTopToBottom, IDI_TOP_TO_BOTTOM}, {kBottomToTop, IDI_BOTTOM_TO_TOP}, {kBothWays, IDI_BOTH_WAYS}};
 // What a long step switches off; Exit stays, and the list stays for looking at the rows.
 constexpr int kInputs[] = {IDC_TOP_FOLDER, IDC_BOTTOM_FOLDER, IDC_LEVELS,  IDC_BROWSE_TOP,
                            IDC_BROWSE_BOTTOM, IDC_SCAN,      IDC_DIRECTION, IDC_COPY,
                            IDC_MOVE,       IDC_DUPLICATE};
+
+// The id a table gives the value; 0, no resource, for a value it does not hold.
+template <typename Value, std::size_t count>
+int resourceOf(const ResourceOf<Value> (&table)[count], Value value) {
+    for (const ResourceOf<Value>& entry : table)
+        if (entry.value == value) return entry.id;
+    return 0;
+}
 
 HICON programIcon(int id, int size = 0) {
     return static_cast<HICON>(LoadImageA(moduleInstance(), MAKEINTRESOURCEA(id), IMAGE_ICON,
@@ -26,11 +44,12 @@ HICON programIcon(int id, int size = 0) {
 
 }  // namespace
 
-Win32MainView::Win32MainView(const Dialog& dialog, ResultListOwner& listOwner,
-                             ProgressWindow& progress, MessageBoxWindow& messages,
-                             ResultsDialog& results, ChooseSyncDialog& chooseSync)
+Win32MainView::Win32MainView(const Dialog& dialog, const RowFiles& rowFiles,
+                             ResultListOwner& listOwner, ProgressWindow& progress,
+                             MessageBoxWindow& messages, ResultsDialog& results,
+                             ChooseSyncDialog& chooseSync)
     : dialog_(dialog),
-      list_(listOwner),
+      list_(rowFiles, listOwner),
       progress_(progress, list_),
       messages_(messages),
       results_(results),
@@ -70,10 +89,22 @@ void Win32MainView::setWindowPlacement(const WindowPlacement& placement) {
     WINDOWPLACEMENT applied = {};
     applied.length = sizeof applied;
     applied.flags = placement.flags;
-    applied.showCmd = placement.showCmd;
+    applied.showCmd = SW_HIDE;
     const PlacementRect& normal = placement.normal;
     applied.rcNormalPosition = {normal.left, normal.top, normal.right, normal.bottom};
     SetWindowPlacement(dialog(), &applied);
+    // A normal window is what the dialog manager shows anyway.
+    savedShowState_ = placement.showCmd == SW_SHOWNORMAL ? 0 : placement.showCmd;
+}
+
+// Posted, so that it comes after the dialog manager's ShowWindow has returned.
+void Win32MainView::dialogShown() {
+    if (savedShowState_) PostMessageA(dialog(), kApplyShowStateMessage, 0, 0);
+}
+
+void Win32MainView::applySavedShowState() {
+    if (savedShowState_) ShowWindow(dialog(), int(savedShowState_));
+    savedShowState_ = 0;
 }
 
 ScreenMetrics Win32MainView::screenMetrics() {
@@ -110,6 +141,26 @@ void Win32MainView::attachControls() {
     levelsField_.Create(dialog(), IDC_LEVELS, "", 0, 0, 0, 0);
     directionButton_.Create(dialog(), IDC_DIRECTION, "", 0, 0, 0, 0);
     middleButton_.Create(dialog(), IDC_MIDDLE, "", 0, 0, 0, 0);
+    addDirectionTip();
+}
+
+// The direction button shows only an icon; its tip says the direction in words.
+void Win32MainView::addDirectionTip() {
+    directionTip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0,
+                                    0, 0, dialog(), nullptr, moduleInstance(), nullptr);
+    TOOLINFOA tool = directionTool("");
+    tool.uFlags |= TTF_SUBCLASS;
+    SendMessageA(directionTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+TOOLINFOA Win32MainView::directionTool(const char* text) const {
+    TOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = dialog();
+    tool.uId = reinterpret_cast<UINT_PTR>(directionButton_.handle());
+    tool.lpszText = const_cast<char*>(text);
+    return tool;
 }
 
 void Win32MainView::insertColumns(const std::int32_t widths[4]) { list_.insertColumns(widths); }
@@ -136,7 +187,10 @@ Size Win32MainView::clientSize() {
 }
 
 void Win32MainView::moveStatusAndList(const Rect& status, const Rect& list) {
-    constexpr UINT kFlags = SWP_NOZORDER | SWP_SHOWWINDOW;
+    // Both are drawn anew: the status bar's old pixels, copied down to its new place while
+    // the frame is dragged larger, were found blank under Wine, and only the strip it gained
+    // was painted.
+    constexpr UINT kFlags = SWP_NOZORDER | SWP_SHOWWINDOW | SWP_NOCOPYBITS;
     HDWP batch = BeginDeferWindowPos(2);
     batch = DeferWindowPos(batch, statusBar_, nullptr, status.left, status.top,
                            status.right - status.left, status.bottom - status.top, kFlags);
@@ -158,18 +212,20 @@ std::string Win32MainView::fieldText(Field field, int maxLength) {
 
 Field Win32MainView::focusedField() { return fieldOf(GetFocus()); }
 
-void Win32MainView::checkOperation(int operation) {
-    CheckRadioButton(dialog(), IDC_COPY, IDC_DUPLICATE, IDC_COPY + operation);
+void Win32MainView::checkOperation(Operation operation) {
+    CheckRadioButton(dialog(), IDC_COPY, IDC_DUPLICATE, resourceOf(kOperationButtons, operation));
 }
 
 void Win32MainView::setMiddleLabel(const char* text) { SetWindowTextA(middleButton_.handle(), text); }
 
 void Win32MainView::enableMiddleButton(bool enable) { EnableWindow(middleButton_.handle(), enable); }
 
-void Win32MainView::setDirectionIcon(int direction) {
+void Win32MainView::setDirectionIcon(Direction direction) {
     SendMessageA(directionButton_.handle(), BM_SETIMAGE, IMAGE_ICON,
-                 reinterpret_cast<LPARAM>(LoadIconA(moduleInstance(),
-                                                    MAKEINTRESOURCEA(IDI_TOP_TO_BOTTOM + direction))));
+                 reinterpret_cast<LPARAM>(LoadIconA(
+                     moduleInstance(), MAKEINTRESOURCEA(resourceOf(kDirectionIcons, direction)))));
+    TOOLINFOA tool = directionTool(directionName(direction));
+    SendMessageA(directionTip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Win32MainView::setStatusText(const char* text) {
@@ -211,6 +267,7 @@ bool Win32MainView::browseFolder(const char* title, std::string& folder) {
 }
 
 void Win32MainView::openWithShell(const char* path) { evenkeeper::openWithShell(dialog(), path); }
+void Win32MainView::openLog(const char* path) { evenkeeper::openWithShell(list_.handle(), path); }
 
 void Win32MainView::showAboutBox(const char* text, const char* link) {
     about_.Show(dialog(), text, link, 0, IDI_PROGRAM, 0, kMessageBackground, kMessageShadow);

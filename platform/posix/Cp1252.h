@@ -1,5 +1,6 @@
 #pragma once
-// Windows-1252 helpers for the POSIX backend, which takes file names as bytes of that code page.
+// Windows-1252 helpers for the POSIX backend: the legacy code page of its settings files,
+// and the case of its letters, which the directory search sorts by.
 #include <string>
 
 namespace evenkeeper {

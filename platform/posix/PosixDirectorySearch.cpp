@@ -2,6 +2,7 @@
 // name without regard to case, as Wine reports them, so that walks (and so table and row
 // order) are the same on both backends.
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,25 +34,30 @@ bool matches(const char* pattern, const char* name) {
     return matches(pattern + 1, name + 1);
 }
 
-bool sortsBefore(const FindData& a, const FindData& b) {
-    for (std::size_t i = 0;; ++i) {
-        unsigned char x = upperCp1252(static_cast<unsigned char>(a.name[i]));
-        unsigned char y = upperCp1252(static_cast<unsigned char>(b.name[i]));
-        if (x != y) return x < y;
-        if (x == 0) return std::strcmp(a.name, b.name) < 0;
-    }
-}
-
-bool describe(const std::string& folder, const char* name, FindData& item) {
+// The record of one entry of the open folder, from the entry's type and at most one stat
+// relative to the folder (a second only for a link whose target is gone).
+bool describe(int folder, const dirent& entry, FindData& item) {
     struct stat info;
-    std::string path = folder + name;
-    if (lstat(path.c_str(), &info) != 0) return false;
-    bool link = S_ISLNK(info.st_mode);
-    struct stat target;
-    if (link && stat(path.c_str(), &target) == 0) info = target;  // a dangling link stays itself
+    bool link = entry.d_type == DT_LNK;
+    if (link) {
+        // A dangling link stays itself.
+        if (fstatat(folder, entry.d_name, &info, 0) != 0 &&
+            fstatat(folder, entry.d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+            return false;
+    } else {
+        if (fstatat(folder, entry.d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) return false;
+        // A file system that does not give the entry's type.
+        if (S_ISLNK(info.st_mode)) {
+            link = true;
+            struct stat target;
+            if (fstatat(folder, entry.d_name, &target, 0) == 0) info = target;
+        }
+    }
+    const char* name = entry.d_name;
     std::uint32_t attributes = S_ISDIR(info.st_mode) ? kAttributeDirectory : kAttributeArchive;
-    // As Wine reports it: a link to a folder is a reparse point, a link to a file the file.
-    if (link && S_ISDIR(info.st_mode)) attributes |= kAttributeReparsePoint;
+    // As Windows reports a symbolic link: a reparse point, with the attributes of what it
+    // points to. (Wine reports a link to a file as the plain file.)
+    if (link) attributes |= kAttributeReparsePoint;
     if (!(info.st_mode & S_IWUSR)) attributes |= kAttributeReadOnly;
     if (name[0] == '.' && std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0)
         attributes |= kAttributeHidden;
@@ -65,9 +71,39 @@ bool describe(const std::string& folder, const char* name, FindData& item) {
     return true;
 }
 
-struct Listing {
-    std::vector<FindData> items;
-    std::size_t next = 0;
+// A folder's items and the order in which they are handed out: by the upper-case form of
+// the name, then by the name's bytes. The forms are made once per item, and the sort moves
+// small slots rather than whole records.
+class Listing {
+public:
+    void add(const FindData& item) {
+        slots_.push_back({std::uint32_t(keys_.size()), std::uint32_t(items_.size())});
+        for (const char* c = item.name; *c; ++c)
+            keys_.push_back(char(upperCp1252(static_cast<unsigned char>(*c))));
+        keys_.push_back('\0');
+        items_.push_back(item);
+    }
+    void sort() {
+        std::sort(slots_.begin(), slots_.end(), [this](const Slot& a, const Slot& b) {
+            int c = std::strcmp(&keys_[a.key], &keys_[b.key]);
+            return c != 0 ? c < 0 : std::strcmp(items_[a.item].name, items_[b.item].name) < 0;
+        });
+    }
+    bool next(FindData& item) {
+        if (next_ == slots_.size()) return false;
+        item = items_[slots_[next_++].item];
+        return true;
+    }
+
+private:
+    struct Slot {
+        std::uint32_t key;
+        std::uint32_t item;
+    };
+    std::vector<FindData> items_;
+    std::string keys_;
+    std::vector<Slot> slots_;
+    std::size_t next_ = 0;
 };
 
 class PosixDirectorySearch : public DirectorySearch {
@@ -78,7 +114,7 @@ public:
         std::size_t cut = path.rfind('/');
         std::string folder = cut == std::string::npos ? "./" : path.substr(0, cut + 1);
         std::string wanted = path.substr(cut == std::string::npos ? 0 : cut + 1);
-        if (wanted == "*.*") wanted = "*";
+        bool everyName = wanted == "*" || wanted == "*.*";
 
         DIR* directory = opendir(folder.c_str());
         if (!directory) return FindResult::failed;
@@ -86,18 +122,18 @@ public:
         while (dirent* entry = readdir(directory)) {
             // A name holding "\" cannot be reached through the program's paths.
             if (std::strlen(entry->d_name) >= kMaxPath || std::strchr(entry->d_name, '\\')) continue;
-            if (!matches(wanted.c_str(), entry->d_name)) continue;
+            if (!everyName && !matches(wanted.c_str(), entry->d_name)) continue;
             FindData found;
-            if (!describe(folder, entry->d_name, found)) {
+            if (!describe(dirfd(directory), *entry, found)) {
                 // Readable but not searchable: the folder's items cannot be known.
                 closedir(directory);
                 delete listing;
                 return FindResult::failed;
             }
-            listing->items.push_back(found);
+            listing->add(found);
         }
         closedir(directory);
-        std::sort(listing->items.begin(), listing->items.end(), sortsBefore);
+        listing->sort();
         handle = listing;
         FindResult result = findNext(handle, item);
         if (result != FindResult::found) {
@@ -108,10 +144,7 @@ public:
     }
 
     FindResult findNext(SearchHandle handle, FindData& item) override {
-        auto* listing = static_cast<Listing*>(handle);
-        if (listing->next == listing->items.size()) return FindResult::none;
-        item = listing->items[listing->next++];
-        return FindResult::found;
+        return static_cast<Listing*>(handle)->next(item) ? FindResult::found : FindResult::none;
     }
 
     void findClose(SearchHandle handle) override { delete static_cast<Listing*>(handle); }

@@ -82,7 +82,14 @@ public:
         if (error == ERROR_ACCESS_DENIED && heldOpen(to)) error = ERROR_SHARING_VIOLATION;
         return failure(error);
     }
-    bool deleteFile(const char* path) override { return DeleteFileA(path) != 0; }
+    // Seen under Wine: a file in a folder that forbids deleting it is reported deleted and
+    // stays. A deletion counts only when the file is gone.
+    bool deleteFile(const char* path) override {
+        if (!DeleteFileA(path)) return false;
+        if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) return true;
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
     std::uint32_t lastError() override { return GetLastError(); }
     bool removeDirectory(const char* path) override { return RemoveDirectoryA(path) != 0; }
     bool setAttributes(const char* path, std::uint32_t attributes) override {

@@ -6,7 +6,8 @@ namespace evenkeeper {
 namespace {
 
 // lstrcmpiA compares with the thread locale and NORM_IGNORECASE; a sort key made with the
-// same locale and flag orders (and so equates) texts exactly as that comparison does.
+// same locale and flag orders (and so equates) texts exactly as that comparison does. Both
+// take the texts in the process's code page, UTF-8 by the manifest: Ω and ω compare equal.
 class Win32TextCompare : public TextCompare {
 public:
     bool equalNoCase(const char* a, const char* b) const override { return lstrcmpiA(a, b) == 0; }

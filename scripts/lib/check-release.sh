@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the release under Wine as a user would and checks what the user gets: a silent
 # install puts the shipped exe into Program Files with a Start-menu shortcut and an entry in
-# the installed programs; the installed program syncs through its windows and exits with 0
-# (evenkeeper_smoke_test); a silent uninstall removes it all and leaves the user's settings.
+# the installed programs; the installed program syncs through its windows, its about box shows
+# the version of its version information, and it exits with 0 (evenkeeper_smoke_test); a silent uninstall removes it all and leaves the user's settings.
 # Every 32-bit program runs the way this shell runs them: natively, or inside the namespace
 # of with_emulated_i386. A fresh prefix each time, in BUILD/release/.
 # Usage: check-release.sh BUILD   (after scripts/release and the build of BUILD/win32)
@@ -75,12 +75,28 @@ windows_readme() {
   return $status
 }
 
+# README.txt names the oldest Windows the exe starts on: Vista when the exe imports a
+# function that XP lacks (GetTickCount64, which the threads runtime pulls in), else XP.
+readme_windows_versions() {
+  local exe readme oldest status
+  exe=$(mktemp) readme=$(mktemp)
+  unzip -p "$archive" evenkeeper.exe >"$exe"
+  unzip -p "$archive" README.txt >"$readme"
+  oldest="Windows XP"
+  i686-w64-mingw32-objdump -p "$exe" | grep -w GetTickCount64 >/dev/null && oldest="Windows Vista"
+  grep -q "for $oldest and later" "$readme"
+  status=$?
+  [ $status -eq 0 ] || echo "the exe starts on $oldest and later; README.txt says: $(grep -o 'for Windows [A-Za-z0-9]* and later' "$readme")"
+  rm -f "$exe" "$readme"
+  return $status
+}
+
 smoke_test() {
   wine "$smoke" 'C:\Program Files\Evenkeeper\evenkeeper.exe' >"$logs/release-smoke.log" 2>&1
   local status=$?
   grep -E '^\[  (PASSED|FAILED) ' "$logs/release-smoke.log"
   [ $status -eq 0 ] || tail -n 30 "$logs/release-smoke.log"
-  [ $status -eq 0 ] && grep -q '^\[  PASSED  \] 1 test' "$logs/release-smoke.log"
+  [ $status -eq 0 ] && grep -q '^\[  PASSED  \] 2 tests' "$logs/release-smoke.log"
 }
 
 steps() {
@@ -89,9 +105,10 @@ steps() {
     cmp -s <(unzip -p "$archive" evenkeeper.exe) "$installed/evenkeeper.exe"
   check "README.txt beside it" test -f "$installed/README.txt"
   check "README.txt in the zip has Windows line ends and the version" windows_readme
+  check "README.txt names the Windows versions the exe's imports allow" readme_windows_versions
   check "the Start-menu shortcut points to it" grep -qa 'Evenkeeper\\evenkeeper.exe' "$shortcut"
   check "the entry in the installed programs" uninstall_entry
-  check "the installed program syncs through its windows and exits with 0" smoke_test
+  check "the installed program syncs through its windows, shows the version of its version information and exits with 0" smoke_test
   check "the user's settings were written" test -s "$settings/GlobalSettings.ini" -a -s "$settings/Evenkeeper.txt"
   check "silent uninstall" wine "$installed/Uninstall.exe" /S
   check "the uninstall removed the program folder" uninstalled

@@ -10,11 +10,10 @@ build=${2:-$here/build}
 out="$build/fuzz"
 mkdir -p "$build/logs"
 
-if ! cmake -S "$here" -B "$out" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-       -DEVENKEEPER_FUZZ=ON -DEVENKEEPER_BENCH=OFF >"$build/logs/fuzz-configure.log" 2>&1 ||
-   ! cmake --build "$out" -j"$(nproc)" --target evenkeeper_settings_fuzzer \
-       >"$build/logs/fuzz-build.log" 2>&1; then
-  tail -n 40 "$build/logs/fuzz-configure.log" "$build/logs/fuzz-build.log"
+source "$here/scripts/lib/build.sh"
+if ! build_tree "$build/logs" fuzz "$out" -DCMAKE_CXX_COMPILER=clang++ \
+       -DCMAKE_BUILD_TYPE=RelWithDebInfo -DEVENKEEPER_FUZZ=ON -DEVENKEEPER_BENCH=OFF \
+       --target evenkeeper_settings_fuzzer; then
   echo "fuzz: the fuzz build failed"
   exit 1
 fi

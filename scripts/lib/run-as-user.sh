@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the permission tests (test names holding "AsUser") as an unprivileged user, natively
 # and under Wine: root reads every folder and writes every read-only file, so run as root
-# these tests would test nothing. Usage: run-as-user.sh BUILD WINE_BUILD WINE_ARCH
+# these tests would test nothing. Usage: run-as-user.sh BUILD WINE_BUILD WINE_ARCH (an empty
+# WINE_BUILD, when the Windows build failed: natively only)
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$1 wine_build=$2 wine_arch=$3
@@ -38,7 +39,7 @@ as_user env HOME="$stage" TMPDIR="$stage" EVENKEEPER_REQUIRE_UNPRIVILEGED=1 \
 check native "$build/logs/native-as-user.log" || status=1
 
 exe="$build/$wine_build/evenkeeper_tests.exe"
-if [ -f "$exe" ]; then
+if [ -n "$wine_build" ] && [ -f "$exe" ]; then
   cp "$exe" "$here/wine.sh" "$stage/"
   as_user bash -c '
     source "$1/wine.sh"

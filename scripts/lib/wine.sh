@@ -41,35 +41,49 @@ wine_prefix() (
   touch "$prefix/.evenkeeper-ready"
 )
 
-# with_display COMMAND...: runs the command with a private Xvfb as its display.
-with_display() {
-  local fifo pid display status
+# run_to_the_end COMMAND...: runs the command in the background and waits for it. Ctrl+C or
+# a kill of the script is passed on to it, so that its own cleanup runs, and then ends the
+# script (a shell runs its traps only once the command it waits for in the foreground ends).
+run_to_the_end() {
+  local child status signal=
+  "$@" &
+  child=$!
+  trap "signal=TERM; kill -TERM $child 2>/dev/null" TERM
+  trap "signal=INT; kill -TERM $child 2>/dev/null" INT
+  wait "$child"
+  status=$?
+  while kill -0 "$child" 2>/dev/null; do wait "$child"; status=$?; done
+  trap - INT TERM
+  [ -z "$signal" ] || exit "$status"
+  return "$status"
+}
+
+# with_display COMMAND...: runs the command with a private Xvfb as its display, stopped
+# however the command ends.
+with_display() { run_to_the_end display_for "$@"; }
+# (run in the background by run_to_the_end, so its traps are its own)
+display_for() {
+  local fifo pid display
   fifo=$(mktemp -u)
   mkfifo "$fifo"
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   pid=$!
+  trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null' EXIT
   read -r display <"$fifo"
   rm -f "$fifo"
-  DISPLAY=:$display "$@"
-  status=$?
-  kill "$pid" 2>/dev/null
-  wait "$pid" 2>/dev/null
-  return $status
+  export DISPLAY=:$display
+  run_to_the_end "$@"
 }
 
 # with_wineserver PREFIX ARCH HOME COMMAND...: keeps one wineserver alive (warmed up) while
-# the command runs, so that each test program starts in a tenth of a second.
-with_wineserver() {
-  local prefix=$1 arch=$2 home=$3 status
+# the command runs, so that each test program starts in a tenth of a second; it is ended
+# however the command ends.
+with_wineserver() { run_to_the_end wineserver_for "$@"; }
+wineserver_for() {
+  wine_env "$1" "$2" "$3"
   shift 3
-  (
-    wine_env "$prefix" "$arch" "$home"
-    wineserver -p
-    wine_run "$arch" cmd /c exit >/dev/null 2>&1
-    "$@"
-    status=$?
-    wineserver -k
-    wineserver -w
-    exit $status
-  )
+  wineserver -p
+  trap 'wineserver -k; wineserver -w' EXIT
+  wine_run "$WINEARCH" cmd /c exit >/dev/null 2>&1
+  run_to_the_end "$@"
 }

@@ -36,7 +36,7 @@ Lines texts(const ChooseRow& row) {
     return columns;
 }
 
-SyncOperation record(const std::string& name, int operation = kCopy, int direction = kTopToBottom,
+SyncOperation record(const std::string& name, Operation operation = kCopy, Direction direction = kTopToBottom,
                      int levels = kMaxLevels, const char* lastUsed = "not used") {
     SyncOperation fields{{}, {}, operation, direction, levels, {}};
     std::strcpy(fields.topFolder, ("C:\\" + name + "\\").c_str());
@@ -59,12 +59,12 @@ struct ChooseFixture {
     ChooseSyncController chooser{view, store, session, dialog};
 };
 
-TEST(ChooseRows, PairsInTurningColoursTheSecondRowShowsOnlyTheBottomFolder) {
+TEST(ChooseSync, RowsPairInTurningColoursTheSecondShowsOnlyTheBottomFolder) {
     SyncStore store;
     store.addBack(record("Music", kDuplicate, kTopToBottom, 16, "12/07/26"));
     store.addBack(record("Work", kMove, kBottomToTop, 3));
     store.addBack(record("Photos", kCopy, kBothWays, 0));
-    store.addBack(record("Odd", 3, -1, 7));
+    store.addBack(record("Odd", Operation(3), Direction(-1), 7));
     store.addBack(record("Books"));
     std::vector<ChooseRow> rows = chooseRows(store);
     ASSERT_EQ(rows.size(), 10u);
@@ -134,7 +134,7 @@ TEST(ChooseSync, DeleteDoesNothingWithOneOperationLeftOrNoRowSelected) {
 // unless it was deleted, then the one that took its place (or the new last) is; index
 // names it, and the list shows the store with the current first row selected. Reading
 // the current record and the rows' folders catches a freed one under the sanitizers.
-TEST(ChooseSyncDelete, NoDeletedRecordStaysCurrentWhateverThePositions) {
+TEST(ChooseSync, NoDeletedRecordStaysCurrentWhateverThePositions) {
     for (int count : {1, 2, 5}) {
         for (int current = 0; current < count; ++current) {
             for (int deleted = 0; deleted < count; ++deleted) {
@@ -163,20 +163,6 @@ TEST(ChooseSyncDelete, NoDeletedRecordStaysCurrentWhateverThePositions) {
                 EXPECT_EQ(listed, inStore);
             }
         }
-    }
-}
-
-// "Choose previous sync" in the main dialog: it marks the data file as changed when the
-// dialog ends with a choice or a deletion (it waits out a long step: MainLongSteps).
-TEST(MainChooseSync, MarksUnsavedChangesForANonzeroResultThatIsNoFailure) {
-    ControllerFixture f;
-    f.startOnOneFile();
-    for (int result : {0, -1, 1}) {
-        f.view.chooser = [result] { return result; };
-        f.view.take();
-        f.controller.command(IDM_CHOOSE_SYNC);
-        EXPECT_EQ(f.view.take(), Lines{"choose sync"});
-        EXPECT_EQ(f.controller.session().unsavedChanges, result == 1) << result;
     }
 }
 

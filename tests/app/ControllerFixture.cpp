@@ -24,15 +24,15 @@ int StepPump::pumpMessages() {
 
 ControllerFixture::ControllerFixture()
     : controller(view, {top, bottom, store, files, bin, systemTextCompare(), pump, clock, userFolders,
-                        fileDialog, helpPage}),
-      top({systemDirectorySearch(), systemTextCompare(), controller, pump}),
-      bottom({systemDirectorySearch(), systemTextCompare(), controller, pump}) {
+                        fileDialog, helpPage, rowFiles}),
+      top({systemDirectorySearch(), systemTextCompare(), controller.engineDialog(), pump}),
+      bottom({systemDirectorySearch(), systemTextCompare(), controller.engineDialog(), pump}) {
     tree.folder("temp");
     userFolders.folder = tree.path("AppData");
 }
 
 void ControllerFixture::storeOperation(const std::string& topFolder, const std::string& bottomFolder,
-                                       int operation, int direction, int levels) {
+                                       Operation operation, Direction direction, int levels) {
     auto inTree = [this](const std::string& folder) { return folder.empty() ? folder : tree.path(folder); };
     tree.file(dataFile(),
               "[Program Settings]\r\np=Evenkeeper\r\nv=1.0\r\nindex=0\r\n[a]\r\n" + inTree(topFolder) +

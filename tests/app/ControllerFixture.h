@@ -37,8 +37,8 @@ struct ControllerFixture {
     ControllerFixture();
 
     // The data file holds one operation on these folders of the tree ("" stays empty).
-    void storeOperation(const std::string& top, const std::string& bottom, int operation = kCopy,
-                        int direction = kTopToBottom, int levels = kMaxLevels);
+    void storeOperation(const std::string& top, const std::string& bottom, Operation operation = kCopy,
+                        Direction direction = kTopToBottom, int levels = kMaxLevels);
     void start() { controller.setUp(); }
     // One file in the top folder, an empty bottom folder, a Copy top to bottom; started.
     void startOnOneFile();
@@ -64,6 +64,7 @@ struct ControllerFixture {
     HelpPage helpPage{files,
                       [this](const char* path) { view.calls.push_back(std::string("open page ") + path); }};
     // The controller keeps references only, so the scanners that report to it come after it.
+    RowFiles rowFiles{top, bottom, clock};
     MainController controller;
     FolderScanner top;
     FolderScanner bottom;

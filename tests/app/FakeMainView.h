@@ -77,13 +77,13 @@ public:
         return fields[field].substr(0, std::size_t(maxLength));
     }
     Field focusedField() override { return focused; }
-    void checkOperation(int operation) override { calls.push_back("check " + std::to_string(operation)); }
+    void checkOperation(Operation operation) override { calls.push_back("check " + std::to_string(operation)); }
     void setMiddleLabel(const char* text) override { calls.push_back(std::string("middle label ") + text); }
     void enableMiddleButton(bool enable) override {
         calls.push_back(enable ? "middle on" : "middle off");
         middleEnabled = enable;
     }
-    void setDirectionIcon(int direction) override { calls.push_back("icon " + std::to_string(direction)); }
+    void setDirectionIcon(Direction direction) override { calls.push_back("icon " + std::to_string(direction)); }
     void setStatusText(const char* text) override { calls.push_back(std::string("status ") + text); }
     void showLongStep(bool running) override { calls.push_back(running ? "long step on" : "long step off"); }
     void enableMenuItem(int command, bool enable) override {
@@ -93,6 +93,7 @@ public:
     int messageBox(const char* text, const char* caption, std::uint32_t flags) override;
     bool browseFolder(const char* title, std::string& folder) override;
     void openWithShell(const char* path) override { calls.push_back(std::string("open ") + path); }
+    void openLog(const char* path) override { calls.push_back(std::string("open log ") + path); }
     void showAboutBox(const char* text, const char* link) override {
         calls.push_back(std::string("about ") + text + " | " + link);
     }

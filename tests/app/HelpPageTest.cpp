@@ -1,6 +1,6 @@
 // The help page: where it goes, that the file holds exactly the page after every "Program
 // info", that nothing opens when it cannot be written, that it is gone when the program
-// ends, and the page's own form (one line of XHTML that links to the maker's page).
+// ends.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,7 +9,6 @@
 #include "app/ControllerFixture.h"
 #include "app/HelpPage.h"
 #include "resources/HelpPageText.h"
-#include "resources/ProgramIdentity.h"
 
 namespace evenkeeper::test {
 namespace {
@@ -29,14 +28,6 @@ struct UnwritableFileSystem : TreeFileSystem {
     using TreeFileSystem::TreeFileSystem;
     bool writeFile(FileHandle, const void*, std::uint32_t) override { return false; }
 };
-
-std::string linkTarget(const std::string& page) {
-    const std::string start = "<a href=\"";
-    const std::size_t at = page.find(start);
-    if (at == std::string::npos) return "";
-    const std::size_t from = at + start.size();
-    return page.substr(from, page.find('"', from) - from);
-}
 
 TEST(HelpPage, LiesInTheTemporaryFolderOrElseInTheRootOfTheDrive) {
     PageFiles f;
@@ -87,17 +78,6 @@ TEST(HelpPage, IsDeletedWhenTheProgramEndsWrittenOrNot) {
     EXPECT_FALSE(f.tree.exists("temp\\EvenkeeperHelp.htm"));
     { HelpPage neverShown = f.page(); }
     EXPECT_FALSE(f.tree.exists("temp\\EvenkeeperHelp.htm"));
-}
-
-TEST(HelpPageText, IsOneLineOfAsciiXhtmlThatLinksToTheMakersPage) {
-    const std::string& page = helpPageText();
-    EXPECT_EQ(page.find_first_of("\r\n"), std::string::npos);
-    for (char c : page) EXPECT_TRUE(c >= 0x20 && c < 0x7F) << int(static_cast<unsigned char>(c));
-    EXPECT_EQ(page.rfind("<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Transitional//EN\"", 0), 0u);
-    EXPECT_EQ(page.substr(page.size() - 7), "</html>");
-    EXPECT_NE(page.find("<title>Evenkeeper info</title>"), std::string::npos);
-    EXPECT_NE(page.find(std::string("<cite>") + kNoticeLine + "</cite>"), std::string::npos);
-    EXPECT_EQ(linkTarget(page), kHomePage);
 }
 
 }  // namespace

@@ -47,10 +47,14 @@ TEST(MainScan, FoldersThatLieInOneAnotherWithinTheLevelsAreRefused) {
         {"x\\", "x\\", 0, true},          {"x\\sub\\..\\", "x\\", 0, true},
         {"x\\", "x\\sub\\", 16, true},  {"x\\", "x\\sub\\", 0, false},
         {"x\\sub\\deep\\", "x\\", 1, false}, {"x\\sub\\deep\\", "x\\", 2, true},
+        // A folder link spells x\sub another way.
+        {"x\\", "lnk\\", 1, true},  {"lnk\\deep\\", "x\\", 2, true},
+        {"lnk\\", "x\\sub\\", 0, true}, {"x\\", "lnk\\deep\\", 1, false},
     };
     for (const Case& c : cases) {
         ControllerFixture f;
         f.tree.folder("x\\sub\\deep");
+        f.tree.link("lnk", "x\\sub");
         f.storeOperation(c.top, c.bottom, kCopy, kTopToBottom, c.levels);
         f.start();
         f.view.take();
@@ -67,8 +71,28 @@ TEST(MainScan, FoldersThatLieInOneAnotherWithinTheLevelsAreRefused) {
     }
 }
 
-TEST(MainScan, PlanIsRecomputedFromTheSameScanAndCarriedOutByTheMiddleButton) {
-    ControllerFixture f;
+// The system takes these texts unparsed; they are refused rather than compared wrongly.
+TEST(MainScan, FoldersInTheDeviceFormsAreRefused) {
+    for (const std::string prefix : {"\\\\?\\", "\\\\.\\", "//?/"}) {
+        ControllerFixture f;
+        f.tree.folder("x");
+        f.storeOperation("x\\", "");
+        f.start();
+        const std::string bottom = prefix + f.tree.path("x\\");
+        f.commit(Field::bottomFolder, bottom);
+        f.view.take();
+        f.controller.command(IDC_SCAN);
+        EXPECT_EQ(f.view.take(),
+                  Lines{"message 0x30 Evenkeeper: Evenkeeper cannot sync a folder written in this "
+                        "form:\n" + bottom + "\nWrite it with its drive letter or share, such as "
+                        "D:\\Music\\."});
+        EXPECT_FALSE(f.controller.session().scanValid);
+    }
+}
+
+// Two files in the top folder (one in a subfolder), another in the bottom one, a Copy top to
+// bottom; the calls before the Scan are forgotten, then it scans.
+void scanThreeFiles(ControllerFixture& f) {
     f.tree.file("top\\a.txt", "alpha", kBaseTime);
     f.tree.file("top\\Album\\b.mp3", "beta", kBaseTime);
     f.tree.file("bottom\\c.txt", "gamma", kBaseTime);
@@ -76,33 +100,62 @@ TEST(MainScan, PlanIsRecomputedFromTheSameScanAndCarriedOutByTheMiddleButton) {
     f.start();
     f.view.take();
     f.controller.command(IDC_SCAN);
+}
+
+TEST(MainScan, PlansBehindTheProgressPanelAndEnablesTheMiddleButton) {
+    ControllerFixture f;
+    scanThreeFiles(f);
     EXPECT_EQ(f.rows(), (Lines{"0 a.txt", "0 b.mp3"}));
     EXPECT_TRUE(f.controller.session().scanValid);
     EXPECT_EQ(f.view.progressPanel.calls,
               (Lines{"colours 0 ee687b", "show Scanning folders...", "close", "colours 0 90ee90",
                      "show Finding differences...", "close"}));
     EXPECT_TRUE(f.view.middleEnabled);
+}
+
+TEST(MainScan, OpensTheResultsDialogAfterTheLongStep) {
+    ControllerFixture f;
+    scanThreeFiles(f);
     Lines calls = f.view.take();
     EXPECT_EQ(calls.front(), "long step on");
-    // The Results dialog comes after the long step.
     ASSERT_GE(calls.size(), 2u);
     EXPECT_EQ(calls[calls.size() - 2], "long step off");
-    // The same folder, typed without its backslash, keeps the plan.
+}
+
+TEST(MainScan, TheSameFolderTypedWithoutItsBackslashKeepsThePlan) {
+    ControllerFixture f;
+    scanThreeFiles(f);
     f.commit(Field::topFolder, f.tree.path("top"));
     EXPECT_EQ(f.rows(), (Lines{"0 a.txt", "0 b.mp3"}));
     EXPECT_TRUE(f.view.middleEnabled);
+}
 
-    // Only the tables of the scan are compared: a file made since is not planned.
+// Only the tables of the scan are compared: a file made since is not planned.
+TEST(MainScan, ADirectionRecomputesThePlanFromTheScan) {
+    ControllerFixture f;
+    scanThreeFiles(f);
     f.tree.file("top\\late.txt", "late", kBaseTime);
     f.controller.command(IDC_DIRECTION);
     EXPECT_EQ(f.rows(), Lines{"1 c.txt"});
     f.controller.command(IDC_DIRECTION);
     EXPECT_EQ(f.rows(), (Lines{"0 a.txt", "0 b.mp3", "1 c.txt"}));
+}
+
+TEST(MainScan, DuplicateTurnsBothWaysToTopToBottomAndRecomputesThePlan) {
+    ControllerFixture f;
+    scanThreeFiles(f);
+    f.controller.command(IDC_DIRECTION);
+    f.controller.command(IDC_DIRECTION);
     f.controller.command(IDC_DUPLICATE);
     EXPECT_EQ(f.operation().direction, kTopToBottom);
     EXPECT_EQ(f.rows(), (Lines{"3 c.txt", "0 a.txt", "0 b.mp3"}));
-    f.controller.command(IDC_COPY);
+}
 
+// The run works from the scan's tables too, and leaves no plan to run again.
+TEST(MainScan, TheMiddleButtonCarriesOutThePlanOnce) {
+    ControllerFixture f;
+    scanThreeFiles(f);
+    f.tree.file("top\\late.txt", "late", kBaseTime);
     f.controller.command(IDC_MIDDLE);
     EXPECT_TRUE(f.rows().empty());
     EXPECT_EQ(f.tree.read("bottom\\a.txt"), "alpha");

@@ -1,5 +1,7 @@
-// The main dialog's set-up order, and what Exit and the end of a Windows session save.
+// The main dialog's set-up order.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "app/ControllerFixture.h"
 #include "resources/ResourceIds.h"
@@ -38,42 +40,19 @@ TEST(MainSetUp, StoredWidthsBeforeTheColumnsLayoutBeforeThePlacementThenNoPlan) 
     EXPECT_EQ(noTemp.controller.session().logFilePath, "\\EvenkeeperLog.txt");
 }
 
-TEST(MainExit, SavesSettingsAndOnlyAChangedDataFileDeletesTheLogAndEnds) {
+// Columns 0 wide, negative or wider than the 1024-pixel screen, and a window left 112 x 27
+// pixels small, would make the window unusable at every start: they fall back to the
+// defaults, while a sane width stays.
+TEST(MainSetUp, UnusableWidthsAndSizeFallBackToTheDefaults) {
     ControllerFixture f;
-    f.start();
-    f.tree.file(f.logFile(), "old log", kBaseTime);
-    // The View menu's directions are no change of the stored operation.
-    f.controller.command(IDM_SHOW_BOTTOM_TO_TOP);
-    EXPECT_EQ(f.operation().direction, kBottomToTop);
-    f.view.take();
-    ASSERT_FALSE(f.tree.exists(f.settingsFile()));
-    f.controller.command(IDM_EXIT);
-    EXPECT_EQ(f.view.take(), Lines{"end 0"});
-    EXPECT_TRUE(f.tree.exists(f.settingsFile()));
-    EXPECT_FALSE(f.tree.exists(f.dataFile()));
-    EXPECT_FALSE(f.tree.exists(f.logFile()));
-}
-
-TEST(MainExit, EscapeInAFieldSavesWhatTheFieldShows) {
-    ControllerFixture f;
-    f.start();
-    f.view.fields[Field::bottomFolder] = "E:\\Player";
-    f.view.focused = Field::bottomFolder;
-    f.controller.command(IDM_EXIT);
-    EXPECT_NE(f.tree.read(f.dataFile()).find("\r\nE:\\Player\\\r\n"), std::string::npos);
-}
-
-TEST(MainExit, SessionEndingSavesAsExitWouldWithoutEndingTheDialog) {
-    ControllerFixture f;
-    f.start();
-    f.tree.file(f.logFile(), "old log", kBaseTime);
-    f.controller.command(IDC_DIRECTION);
-    f.view.take();
-    ASSERT_FALSE(f.tree.exists(f.settingsFile()));
-    f.controller.sessionEnding();
-    EXPECT_EQ(f.view.take(), Lines{});
-    EXPECT_TRUE(f.tree.exists(f.settingsFile()));
-    EXPECT_NE(f.tree.read(f.dataFile()).find("\r\ndirection=1\r\n"), std::string::npos);
+    f.tree.file(f.settingsFile(),
+                "[Program Settings]\r\nCols=00 00 00 00 FB FF FF FF 01 04 00 00 5A 00 00 00 \r\n"
+                "flags=0\r\nshowCmd=1\r\nrcNormal=64 00 00 00 50 00 00 00 D4 00 00 00 6B 00 00 00 \r\n",
+                kBaseTime);
+    f.controller.setUp();
+    Lines calls = f.view.take();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "columns 320 90 120 90"), calls.end());
+    EXPECT_EQ(std::find(calls.begin(), calls.end(), "placement"), calls.end());
 }
 
 }  // namespace

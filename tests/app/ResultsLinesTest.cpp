@@ -20,7 +20,7 @@ Shown shown(const std::vector<ResultsLine>& lines) {
     return texts;
 }
 
-ResultsFigures scanned(int operation, int direction) {
+ResultsFigures scanned(Operation operation, Direction direction) {
     ResultsFigures f;
     f.topFree = 1234567890;
     f.bottomFree = 0;
@@ -55,7 +55,8 @@ TEST(ResultsLines, EveryOperationAndDirectionAfterAScan) {
                          "0|files in bottom folder", "18,446,744,073,709,551,615|bytes bottom folder.",
                          "|"};
     struct Case {
-        int operation, direction;
+        Operation operation;
+        Direction direction;
         Shown plan;
     };
     const Case cases[] = {

@@ -43,6 +43,9 @@ TEST(RowFiles, DeleteQuestionBreaksThePathAfterEvery80Characters) {
     const std::string line(80, 'p');
     EXPECT_EQ(deleteQuestion(line), line + "\n\nDelete this file?");
     EXPECT_EQ(deleteQuestion(line + "q"), line + "\nq\nDelete this file?");
+    std::string letters;  // 80 letters of three bytes each, then one of four
+    for (int i = 0; i < 80; ++i) letters += u8"日";
+    EXPECT_EQ(deleteQuestion(letters + u8"😀"), letters + u8"\n😀\nDelete this file?");
 }
 
 }  // namespace

@@ -34,7 +34,8 @@ TEST(CompareTimes, TwoSecondsCountAsEqual) {
 
 TEST_F(FinderTest, PassTableForEveryOperationAndDirection) {
     struct Case {
-        int operation, direction;
+        Operation operation;
+        Direction direction;
         Lines rows;
         std::uint64_t top, bottom;  // 999: left as it was
     } cases[] = {
@@ -81,7 +82,7 @@ TEST_F(FinderTest, DoesNothingWithoutAValidScan) {
 }
 
 TEST_F(FinderTest, UnknownDirectionListsNothingAndKeepsTheButtonOff) {
-    EXPECT_TRUE(f.plan(kCopy, 3).empty());
+    EXPECT_TRUE(f.plan(kCopy, Direction(3)).empty());
     EXPECT_TRUE(f.dialog.middleButton.empty());
     EXPECT_EQ(f.progress.calls.back(), "close");
     EXPECT_EQ(f.session.topPlanBytes, 999u);

@@ -1,5 +1,7 @@
 // Folder links (junctions and symbolic links) are passed over like folders that could not be
 // read: a link in the destination would let a Duplicate delete outside the chosen folder.
+// Links to files are left alone the same way: no run copies one, deletes one, or writes or
+// deletes the file one points to.
 #include <gtest/gtest.h>
 
 #include "support/RunFixture.h"
@@ -19,7 +21,7 @@ TEST(FolderLink, DuplicateDoesNotActThroughADestinationLinkOutsideTheFolder) {
     r.tree.file("bottom\\keep.txt", "k", kBaseTime);
     r.tree.file("bottom\\old.txt", "o", kBaseTime);
     r.tree.file("outside\\precious.mp3", "p", kBaseTime);
-    r.tree.folderLink("bottom\\Music", "..\\outside");
+    r.tree.link("bottom\\Music", "..\\outside");
 
     ASSERT_EQ(r.plan(kDuplicate, kTopToBottom), (Lines{"3 old.txt"}));
     EXPECT_EQ(r.f.bottom.unreadFolders(), (Lines{"Music\\"}));
@@ -30,6 +32,47 @@ TEST(FolderLink, DuplicateDoesNotActThroughADestinationLinkOutsideTheFolder) {
     EXPECT_FALSE(r.tree.exists("outside\\new.mp3"));
     EXPECT_FALSE(r.tree.exists("outside\\Live"));
     EXPECT_EQ(r.log(), "");
+}
+
+// Links to files outside both folders: a newer top file over a bottom link, a bottom link
+// the top lacks, a top link the bottom lacks. The scan passes over the links the system
+// marks; the run refuses those it does not (Wine lists a link to a file as the file).
+TEST(FileLink, NoOperationActsOnOrThroughALinkToAFile) {
+    for (Operation operation : {kCopy, kMove, kDuplicate}) {
+        SCOPED_TRACE(operation);
+        RunFixture r;
+        r.tree.file("outside\\target.txt", "T", kBaseTime);
+        r.tree.file("outside\\other.txt", "O", kBaseTime);
+        r.tree.file("outside\\source.txt", "S", kBaseTime);
+        r.tree.file("top\\a.txt", "new", kBaseTime + kHour);
+        r.tree.link("bottom\\a.txt", "..\\outside\\target.txt");
+        r.tree.link("bottom\\gone.txt", "..\\outside\\other.txt");
+        r.tree.link("top\\moved.txt", "..\\outside\\source.txt");
+        r.plan(operation, kTopToBottom);
+        r.run();
+        EXPECT_EQ(r.tree.read("outside\\target.txt"), "T");
+        EXPECT_EQ(r.tree.read("outside\\other.txt"), "O");
+        EXPECT_EQ(r.tree.read("outside\\source.txt"), "S");
+        EXPECT_TRUE(r.tree.exists("bottom\\gone.txt"));
+        EXPECT_TRUE(r.tree.exists("top\\moved.txt"));
+        EXPECT_FALSE(r.tree.exists("bottom\\moved.txt"));
+    }
+}
+
+// A file that became a link after the scan, with the scanned time and size, passes the
+// check against the scan; the run still leaves it and the file it points to alone.
+TEST(FileLink, ALinkMadeSinceTheScanIsLoggedAndNotWrittenThrough) {
+    RunFixture r;
+    r.tree.file("top\\a.txt", "new", kBaseTime + kHour);
+    r.tree.file("bottom\\a.txt", "old", kBaseTime);
+    r.tree.file("outside\\a.txt", "out", kBaseTime);
+    ASSERT_EQ(r.plan(kCopy, kTopToBottom), (Lines{"0 a.txt"}));
+    ASSERT_TRUE(systemFileSystem().deleteFile(r.tree.path("bottom\\a.txt").c_str()));
+    r.tree.link("bottom\\a.txt", "..\\outside\\a.txt");
+    r.run();
+    EXPECT_EQ(r.tree.read("outside\\a.txt"), "out");
+    EXPECT_EQ(r.f.rows.rows.size(), 1u);
+    EXPECT_EQ(r.log(), r.tree.path("bottom\\a.txt") + "\r\n  A link to a file - not touched\r\n");
 }
 
 }  // namespace

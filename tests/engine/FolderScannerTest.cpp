@@ -208,5 +208,19 @@ TEST(Scan, SubfolderBeyondThePathLimitIsSkippedAndRemembered) {
     EXPECT_EQ(f.top.unreadFolders(), (Lines{longName + "\\"}));
 }
 
+// A folder is read with one search, which gives its files and its subfolders alike; a file
+// and a subfolder whose names differ only in case are each taken for what they are.
+TEST(Scan, OneSearchAFolderTellsAFileFromASubfolderNamedAlike) {
+    PlanFixture f;
+    f.tree.addFile("M:\\top\\Song", 1, kBaseTime);
+    f.tree.addFile("M:\\top\\song\\Song", 2, kBaseTime);
+    f.tree.addFile("M:\\top\\z.txt", 3, kBaseTime);
+    f.top.reset();
+    ASSERT_EQ(f.top.scan("M:\\top\\", 16), 0);
+    EXPECT_EQ(names(f.top), (Lines{"Song", "z.txt", "song\\Song"}));
+    EXPECT_EQ(folders(f.top), (Lines{"", "song\\"}));
+    EXPECT_EQ(f.tree.searchesMade(), 2);
+}
+
 }  // namespace
 }  // namespace evenkeeper::test

@@ -1,7 +1,8 @@
 // The indexed lookup against the plain search of the other table: on random trees full of
 // case variants, names equal only in case in one folder, the same names in other folders,
-// accented names of the code page and times around the 2-second tolerance, every operation
-// and direction gives the same rows, referring to the same entries, with either.
+// names in other scripts whose letters differ only in case (Ä and ä, Ω and ω, Cyrillic),
+// names without case (Japanese, emoji) and times around the 2-second tolerance, every
+// operation and direction gives the same rows, referring to the same entries, with either.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -13,12 +14,14 @@ namespace evenkeeper::test {
 namespace {
 
 const char* const kNames[] = {
-    "song.mp3", "Song.mp3", "SONG.MP3", "\xC9t\xE9.txt", "\xE9t\xE9.txt", "ete.txt",
-    "stra\xDF" "e", "strasse", "STRASSE", "\xC9", "E", "e", "co-op", "coop", "a.b.c", "x",
+    "song.mp3", "Song.mp3", "SONG.MP3", u8"Été.txt", u8"été.txt", "ete.txt", u8"straße",
+    "strasse", "STRASSE", u8"É", "E", "e", "co-op", "coop", "a.b.c", "x", u8"Ä.txt", u8"ä.TXT",
+    u8"Ωmega.txt", u8"ωMEGA.txt", u8"ΩΜΕΓΑ.TXT", u8"Жук.mp3", u8"жук.MP3", u8"日本.txt",
+    u8"日本.TXT", u8"本日.txt", u8"😀.txt", u8"😁.txt",
 };
 const char* const kFolders[] = {
-    "", "Music\\", "music\\", "MUSIC\\Live\\", "music\\live\\", "\xC9t\xE9\\", "\xE9t\xE9\\",
-    "stra\xDF" "e\\", "strasse\\",
+    "", "Music\\", "music\\", "MUSIC\\Live\\", "music\\live\\", u8"Été\\", u8"été\\",
+    u8"straße\\", "strasse\\", u8"日本\\", u8"Ωδή\\Ä\\", u8"ωΔΉ\\ä\\", u8"😀\\",
 };
 const std::uint64_t kTimes[] = {kBaseTime, kBaseTime + 2 * kSecond, kBaseTime + 2 * kSecond + 1,
                                 kBaseTime + kHour};
@@ -34,7 +37,7 @@ void addRandomFiles(std::mt19937& random, MemoryTree& tree, const std::string& r
                      pick(random, kTimes));
 }
 
-std::vector<Row> planWith(PlanFixture& f, int operation, int direction, EntryMatcher* matcher) {
+std::vector<Row> planWith(PlanFixture& f, Operation operation, Direction direction, EntryMatcher* matcher) {
     f.plan(operation, direction, matcher);
     return f.rows.rows;
 }
@@ -47,8 +50,8 @@ TEST(MatcherOracle, IndexedAndLinearLookupsGiveTheSamePlans) {
         addRandomFiles(random, f.tree, "M:\\bottom\\", 1 + int(random() % 60));
         ASSERT_TRUE(f.scan());
         LinearMatcher linear(f.compare);
-        for (int operation : {kCopy, kMove, kDuplicate}) {
-            for (int direction : {kTopToBottom, kBottomToTop, kBothWays}) {
+        for (Operation operation : {kCopy, kMove, kDuplicate}) {
+            for (Direction direction : {kTopToBottom, kBottomToTop, kBothWays}) {
                 SCOPED_TRACE("tree " + std::to_string(tree) + " operation " +
                              std::to_string(operation) + " direction " + std::to_string(direction));
                 std::vector<Row> expected = planWith(f, operation, direction, &linear);

@@ -43,7 +43,7 @@ TEST(RunProgress, GroupsLargeCountsAndCountsDeletionsAsFilesButNotAsBytes) {
 }
 
 TEST(RunProgress, EachOperationHasItsWordAndAFullRunNamesNoRowsThatStay) {
-    const std::pair<int, const char*> cases[] = {
+    const std::pair<Operation, const char*> cases[] = {
         {kCopy, "Copied 0 of 1 file, 0 of 4,000,000,000 bytes"},
         {kMove, "Moved 0 of 1 file, 0 of 4,000,000,000 bytes"},
     };

@@ -54,6 +54,22 @@ TEST_F(RealTreeTest, DepthAndDotFolders) {
     EXPECT_TRUE(f.top.unreadFolders().empty());
 }
 
+// A folder from a data file edited by hand ("D:\src", "E:"), and natively a root that ends
+// in "/": the walk climbs out of the subfolders and the relative folders are the same.
+TEST_F(RealTreeTest, RootsWithoutTheClosingBackslashAreWalkedWhole) {
+    tree.file("top\\a.txt", 1, kBaseTime);
+    tree.file("top\\sub\\deeper\\b.txt", 1, kBaseTime);
+    tree.file("top\\sub\\c.txt", 1, kBaseTime);
+    for (const std::string& root : {tree.path("top"), tree.path("top") + "/"}) {
+        SCOPED_TRACE(root);
+        f.top.reset();
+        ASSERT_EQ(f.top.scan(root.c_str(), 16), 0);
+        EXPECT_EQ(relativeNames(f.top), (Lines{"a.txt", "sub\\c.txt", "sub\\deeper\\b.txt"}));
+        EXPECT_EQ(f.top.root(), root + "\\");
+        EXPECT_TRUE(f.top.unreadFolders().empty());
+    }
+}
+
 TEST_F(RealTreeTest, EmptyRoot) {
     tree.folder("top");
     ASSERT_EQ(scanTop(16), 0);
@@ -88,8 +104,8 @@ TEST_F(RealTreeTest, SystemFoldersAreSkippedHiddenOnesEnteredAndAllFilesRecorded
 TEST_F(RealTreeTest, FolderLinksBackUpTheTreeAreNotWalked) {
     tree.file("top\\a.txt", 1, kBaseTime);
     tree.file("top\\sub\\b.txt", 2, kBaseTime);
-    tree.folderLink("top\\self", ".");
-    tree.folderLink("top\\sub\\up", "..");
+    tree.link("top\\self", ".");
+    tree.link("top\\sub\\up", "..");
     ASSERT_EQ(scanTop(16), 0);
     EXPECT_EQ(f.top.table().count(), 2);
     EXPECT_EQ(f.top.folders().lastIndex(), 1);  // the root and sub\ only

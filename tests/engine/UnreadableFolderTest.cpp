@@ -39,7 +39,8 @@ TEST(UnreadableSource, SystemFolderThatIsNotEnteredKeepsItsTwinOnTheOtherSide) {
 
 // Names the system could only show with path characters (its conversion of characters the
 // code page lacks) are not taken: "..\..\thesis.doc" would name a file outside the folders,
-// and a folder "a\b" would lead the walk astray.
+// and a folder "a\b" would lead the walk astray. Neither are names that are no UTF-8 or
+// hold the replacement character: no call reaches them by that name. All are named.
 TEST(UnreadableSource, NamesWithPathCharactersAreNotTaken) {
     PlanFixture f;
     f.tree.addFile("M:\\top\\keep.txt", 1, kBaseTime);
@@ -48,11 +49,17 @@ TEST(UnreadableSource, NamesWithPathCharactersAreNotTaken) {
     f.tree.addFile("M:\\bottom\\keep.txt", 1, kBaseTime);
     f.tree.addItem("M:\\bottom\\x\\", "..\\..\\thesis.doc", kAttributeArchive);
     f.tree.addItem("M:\\bottom\\x\\", "what?.txt", kAttributeArchive);
+    f.tree.addItem("M:\\bottom\\x\\", "caf\xE9.txt", kAttributeArchive);
+    f.tree.addItem("M:\\bottom\\x\\", u8"\uFFFD.txt", kAttributeArchive);
+    f.tree.addItem("M:\\bottom\\", "\xE6\x97", kAttributeDirectory);
     f.tree.addFile("M:\\bottom\\x\\fine.txt", 1, kBaseTime);
     ASSERT_TRUE(f.scan());
     EXPECT_EQ(f.plan(kDuplicate, kBottomToTop), (Lines{"3 in-s.txt", "1 fine.txt"}));
     EXPECT_EQ(f.top.folders().lastIndex(), 1);
     EXPECT_STREQ(f.top.folders().folderAt(1), "s\\");
+    EXPECT_EQ(f.top.unreadFolders(), Lines{"a\\b\\"});
+    EXPECT_EQ(f.bottom.unreadFolders(), (Lines{"x\\..\\..\\thesis.doc", "x\\what?.txt",
+                                               "x\\caf\xE9.txt", u8"x\\\uFFFD.txt", "\xE6\x97\\"}));
 }
 
 TEST(UnreadableSourceAsUser, RealFolderWithoutPermissionsPlansNoDeletionBelowIt) {

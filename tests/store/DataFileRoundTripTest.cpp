@@ -14,11 +14,19 @@ namespace {
 
 constexpr char kPath[] = "C:\\data\\Evenkeeper.txt";
 
-// Texts the raw lines can hold: no line end, and no "[" in front, which would open a section.
+// Texts the raw lines can hold: no line end, and no "[" in front, which would open a section;
+// at most maxLength bytes of whole characters.
 std::string randomText(std::mt19937& random, std::size_t maxLength) {
-    static const char alphabet[] = "abcXYZ019 \\:=[]._-\xE9\xFF\t";
-    std::string text(random() % (maxLength + 1), ' ');
-    for (char& c : text) c = alphabet[random() % (sizeof alphabet - 1)];
+    static const char* const alphabet[] = {"a", "b", "c", "X", "Y", "Z", "0", "1", "9", " ",
+                                           "\\", ":", "=", "[", "]", ".", "_", "-", u8"é",
+                                           u8"ÿ", u8"Ω", u8"日", u8"😀", "\t"};
+    std::size_t length = random() % (maxLength + 1);
+    std::string text;
+    for (;;) {
+        const char* letter = alphabet[random() % (sizeof alphabet / sizeof *alphabet)];
+        if (text.size() + std::strlen(letter) > length) break;
+        text += letter;
+    }
     if (!text.empty() && text[0] == '[') text[0] = 'x';
     return text;
 }
@@ -32,11 +40,15 @@ TEST(DataFileRoundTrip, AnyStoreSavedAndLoadedIsTheSame) {
         int count = 1 + int(random() % maxSyncOperations);
         for (int i = 0; i < count; ++i) {
             SyncOperation record;
-            randomText(random, 279).copy(record.topFolder, 279);
-            randomText(random, 279).copy(record.bottomFolder, 279);
+            // Folders as the program holds them: empty, or closed by a "\".
+            for (char* folder : {record.topFolder, record.bottomFolder}) {
+                std::string text = randomText(random, 278);
+                if (!text.empty()) text += '\\';
+                text.copy(folder, 279);
+            }
             randomText(random, 15).copy(record.lastUsed, 15);
-            record.operation = std::int32_t(random() % 3);
-            record.direction = std::int32_t(random() % 3);
+            record.operation = Operation(random() % 3);
+            record.direction = Direction(random() % 3);
             record.levels = std::int32_t(random() % 17);
             saving.store.addBack(record);
         }

@@ -49,6 +49,30 @@ TEST_F(DataFileTest, ReadsAndWritesTheTwoOperationExampleByteForByte) {
     EXPECT_EQ(saved(), kExample);
 }
 
+// An older version wrote the system's code page (1252 here): its lines come back as the
+// letters the user typed, the save writes them in UTF-8, and a converted line longer than a
+// folder's room is cut between letters.
+TEST_F(DataFileTest, AFileOfTheLegacyCodePageIsReadAndSavedInUtf8) {
+    const std::string longFolder(200, '\xE9');
+    write(kHeader + "index=0\r\n" +
+          record("a", "C:\\Musik\\Bj\xF6rk\\\r\n" + longFolder + "\r\noperation=0\r\n"
+                      "direction=0\r\nlevels=16\r\nnot used\r\n") +
+          record("b", u8"D:\\日本\\\r\nE:\\Caf\xE9 \x80 5\\\r\noperation=0\r\ndirection=0\r\n"
+                      "levels=3\r\nnot used\r\n"));
+    ASSERT_TRUE(loadDataFile(f.context));
+    std::string cutFolder;
+    for (int i = 0; i < 139; ++i) cutFolder += u8"é";  // 278 of the 279 bytes
+    cutFolder += '\\';  // the closing backslash a typed folder gets
+    const Lines expected = {u8"C:\\Musik\\Björk\\|" + cutFolder + "|0|0|16|not used",
+                            u8"D:\\日本\\|E:\\Café € 5\\|0|0|3|not used"};
+    EXPECT_EQ(f.records(), expected);
+    EXPECT_EQ(saved(), kHeader + "index=0\r\n" +
+                           record("a", u8"C:\\Musik\\Björk\\\r\n" + cutFolder +
+                                           "\r\noperation=0\r\ndirection=0\r\nlevels=16\r\nnot used\r\n") +
+                           record("b", u8"D:\\日本\\\r\nE:\\Café € 5\\\r\noperation=0\r\n"
+                                       "direction=0\r\nlevels=3\r\nnot used\r\n"));
+}
+
 TEST_F(DataFileTest, LoadingAndExitingWithoutChangeLeavesTheFileAlone) {
     write(kExample);
     loadDataFile(f.context);
@@ -92,7 +116,7 @@ TEST_F(DataFileTest, BringsNumbersIntoRange) {
     for (const auto& c : cases) {
         write(kHeader + record("a", std::string("t\r\nb\r\n") + c.lines + "\r\nnot used"));
         loadDataFile(f.context);
-        EXPECT_EQ(f.records(), Lines{std::string("t|b|") + c.expected + "|not used"}) << c.lines;
+        EXPECT_EQ(f.records(), Lines{std::string("t\\|b\\|") + c.expected + "|not used"}) << c.lines;
     }
 }
 
@@ -101,8 +125,17 @@ TEST_F(DataFileTest, CutsShortAndOverlongRecordsWithoutOverflowing) {
           record("b", std::string(300, 'f') + "\r\n\r\noperation=1\r\ndirection=1\r\nlevels=1\r\n" +
                           std::string(20, 'u')));
     loadDataFile(f.context);
-    EXPECT_EQ(f.records(), (Lines{"top|bottom|0|0|0|",
+    EXPECT_EQ(f.records(), (Lines{"top\\|bottom\\|0|0|0|",
                                   std::string(279, 'f') + "||1|1|1|" + std::string(15, 'u')}));
+}
+
+// A folder edited by hand or written by another program takes the form a typed one gets.
+TEST_F(DataFileTest, FoldersWithoutTheClosingBackslashGetOne) {
+    write(kHeader + record("a", "E:\r\nD:\\src\r\noperation=0\r\ndirection=0\r\nlevels=1\r\nnot used\r\n") +
+          record("b", "\r\n" + std::string(279, 'f') + "\r\noperation=0\r\ndirection=0\r\nlevels=1\r\nnot used\r\n"));
+    loadDataFile(f.context);
+    EXPECT_EQ(f.records(), (Lines{"E:\\|D:\\src\\|0|0|1|not used",
+                                  "|" + std::string(279, 'f') + "|0|0|1|not used"}));
 }
 
 TEST_F(DataFileTest, ARejectedFileKeepsOneOperationAndIsNeverWritten) {

@@ -92,7 +92,7 @@ TEST_F(ProgramSettingsTest, ReadsTheStoredSettingsAndLoadsTheDataFileTheyName) {
 }
 
 TEST_F(ProgramSettingsTest, PlacementsSurviveExitAndStart) {
-    const WindowPlacement cases[] = {placement(2, {10, 20, 30, 40}),   // minimised
+    const WindowPlacement cases[] = {placement(2, {10, 20, 530, 440}),  // minimised
                                      placement(3, {0, 0, 1024, 768}),  // maximised
                                      placement(1, {-700, -5, -100, 400}, 1)};
     load();
@@ -122,7 +122,9 @@ TEST_F(ProgramSettingsTest, MalformedOrMissingValuesKeepTheirDefaults) {
         {"Cols=0a 00 00 00 14 00 00 00 1e 00 00 00 28 00 00 00 \r\n", 320, false},
         {"showCmd=1\r\nrcNormal=01 00 00 00 02 00 00 00 03\r\n", 320, false},  // a cut rectangle
         {"rcNormal=01 00 00 00 02 00 00 00 03 00 00 00 04 00 00 00 \r\n", 320, false},  // hidden
-        {"showCmd=1\r\nrcNormal=01 00 00 00 02 00 00 00 03 00 00 00 04 00 00 00 \r\n", 320, true},
+        {"showCmd=1\r\nrcNormal=01 00 00 00 02 00 00 00 03 00 00 00 04 00 00 00 \r\n", 320, false},  // 2 x 2
+        {"showCmd=1\r\nrcNormal=01 00 00 00 02 00 00 00 F1 00 00 00 A2 00 00 00 \r\n", 320, true},  // 240 x 160
+        {"showCmd=1\r\nrcNormal=F4 01 00 00 90 01 00 00 01 00 00 00 02 00 00 00 \r\n", 320, false},  // negative
         {"Cols=0A 00 00 00 14 00 00 00 1E 00 00 00 28 00 00 00\r\n", 10, false},
     };
     for (const auto& c : cases) {

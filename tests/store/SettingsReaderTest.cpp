@@ -58,7 +58,7 @@ TEST(SettingsReader, MatchesSectionNamesWithAsciiLettersFolded) {
         {"[a]ignored", "a", true},
         {"[ a ]", "a", false},
         {"[ a ]", " a ", true},
-        {"[\xE9]", "\xC9", false},  // only "a" to "z" are folded
+        {u8"[é]", u8"É", false},  // only "a" to "z" are folded
         {"[ab]", "a", false},
         {"[a]", "ab", false},
     };

@@ -104,7 +104,7 @@ TEST(SettingsWriterOnDisk, ChangesNothingButTheContentOfTheFileItSaves) {
     tree.file("Evenkeeper.txt.tmp", "mine", kBaseTime);
     tree.file("~evk000.tmp", "mine", kBaseTime);  // the writer's first choice of a name
     tree.file("target.txt", "old", kBaseTime);
-    tree.folderLink("link.txt", "target.txt");  // a symbolic link to the file
+    tree.link("link.txt", "target.txt");  // a symbolic link to the file
     ASSERT_TRUE(giveOwnProperty(tree.path(kName)));
     ASSERT_TRUE(makeSecondName(tree.path("linked.txt"), tree.path("second name.txt")));
     ASSERT_TRUE(save(tree.path(kName)));

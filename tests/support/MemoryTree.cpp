@@ -49,6 +49,7 @@ void MemoryTree::addItem(const std::string& folder, const std::string& name,
 }
 
 FindResult MemoryTree::findFirst(const char* pattern, FindData& item, SearchHandle& handle) {
+    ++searchesMade_;
     std::string text(pattern);
     std::string folder = text.substr(0, text.rfind('\\') + 1);
     std::string wanted = text.substr(folder.size());

@@ -23,6 +23,8 @@ public:
     // Every search of this folder ("M:\top\a\") fails from now on.
     void failFolder(const std::string& folder) { failing_.insert(folder); }
     int openSearches() const { return openSearches_; }
+    // Searches opened so far, whether or not they found anything.
+    int searchesMade() const { return searchesMade_; }
 
     FindResult findFirst(const char* pattern, FindData& item, SearchHandle& handle) override;
     FindResult findNext(SearchHandle handle, FindData& item) override;
@@ -44,6 +46,7 @@ private:
     std::map<std::string, std::vector<Item>> folders_;
     std::set<std::string> failing_;
     int openSearches_ = 0;
+    int searchesMade_ = 0;
 };
 
 }  // namespace evenkeeper::test

@@ -28,7 +28,7 @@ SyncContext PlanFixture::context() {
     return {top, bottom, session, dialog, progress, rows, pump};
 }
 
-std::vector<std::string> PlanFixture::plan(int op, int direction, EntryMatcher* matcher) {
+std::vector<std::string> PlanFixture::plan(Operation op, Direction direction, EntryMatcher* matcher) {
     operation.operation = op;
     operation.direction = direction;
     DifferenceFinder finder(context(), compare, matcher);

@@ -31,7 +31,7 @@ public:
     // Resets and scans both folders as the Scan command does; true when both completed.
     bool scan(const std::string& topRoot = "M:\\top\\", const std::string& bottomRoot = "M:\\bottom\\");
     // findDifferences with the given operation and direction (and a matcher, indexed if null).
-    std::vector<std::string> plan(int operation, int direction, EntryMatcher* matcher = nullptr);
+    std::vector<std::string> plan(Operation operation, Direction direction, EntryMatcher* matcher = nullptr);
     SyncContext context();
 };
 

@@ -23,7 +23,7 @@ struct RunFixture {
 
     RunFixture() { f.session.logFilePath = tree.path("EvenkeeperLog.txt"); }
     // Scans both trees (the bottom one under bottomRoot when given) and plans.
-    std::vector<std::string> plan(int operation, int direction, const std::string& bottomRoot = "") {
+    std::vector<std::string> plan(Operation operation, Direction direction, const std::string& bottomRoot = "") {
         EXPECT_TRUE(f.scan(tree.path("top\\"), bottomRoot.empty() ? tree.path("bottom\\") : bottomRoot));
         return f.plan(operation, direction);
     }

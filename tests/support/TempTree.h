@@ -29,9 +29,10 @@ public:
     // Windows attributes (hidden, system, read-only); where the platform has no such
     // attribute only read-only is applied.
     void setAttributes(const std::string& relative, std::uint32_t attributes);
-    // A symbolic link to a folder or a file; target is taken as it stands, relative to the link's
-    // folder ("." or "..\outside") or a full path. Removing the tree removes the link only.
-    void folderLink(const std::string& relative, const std::string& target);
+    // A symbolic link to a folder or a file; target is taken as it stands, relative to the
+    // link's folder ("." or "..\outside") or a full path. Removing the tree removes the link
+    // only.
+    void link(const std::string& relative, const std::string& target);
     // Takes every permission away from a folder, so that an unprivileged user cannot list it.
     void makeUnreadable(const std::string& relative);
     // Lets a folder be read but not written, so that an unprivileged user can write the

@@ -9,7 +9,7 @@
 namespace evenkeeper::driver {
 namespace {
 
-using ChooseSync = DriverTest;
+using Choose = DriverTest;
 
 // One operation per name, from C:\name\ to F:\name\.
 std::vector<StoredOperation> named(std::initializer_list<const char*> names) {
@@ -19,7 +19,7 @@ std::vector<StoredOperation> named(std::initializer_list<const char*> names) {
     return operations;
 }
 
-TEST_F(ChooseSync, OpensOnTheCurrentOperationInPairsOfColours) {
+TEST_F(Choose, OpensOnTheCurrentOperationInPairsOfColours) {
     storeOperations(named({"a", "b", "c", "d", "e"}), 3);
     MainWindow window = start();
     ASSERT_TRUE(window.handle());
@@ -42,7 +42,7 @@ TEST_F(ChooseSync, OpensOnTheCurrentOperationInPairsOfColours) {
     EXPECT_EQ(lastWriteTime(dataFile()), kBaseTime) << "a Cancel that changed nothing marked a change";
 }
 
-TEST_F(ChooseSync, OkMakesTheChosenOperationCurrentAndTheDataFileKeepsIt) {
+TEST_F(Choose, OkMakesTheChosenOperationCurrentAndTheDataFileKeepsIt) {
     storeOperations(named({"a", "b", "c"}), 0);
     MainWindow window = start();
     ASSERT_TRUE(window.handle());
@@ -59,7 +59,7 @@ TEST_F(ChooseSync, OkMakesTheChosenOperationCurrentAndTheDataFileKeepsIt) {
     EXPECT_NE(saved.find("index=1\r\n"), std::string::npos) << saved;
 }
 
-TEST_F(ChooseSync, DeleteThenCancelKeepsTheDeletionShowsTheSuccessorAndSavesAtExit) {
+TEST_F(Choose, DeleteThenCancelKeepsTheDeletionShowsTheSuccessorAndSavesAtExit) {
     storeOperations(named({"a", "b", "c"}), 1);
     MainWindow window = start();
     ASSERT_TRUE(window.handle());
@@ -83,7 +83,7 @@ TEST_F(ChooseSync, DeleteThenCancelKeepsTheDeletionShowsTheSuccessorAndSavesAtEx
     EXPECT_EQ(lines, expected);
 }
 
-TEST_F(ChooseSync, DeleteWithOneOperationLeftDoesNothing) {
+TEST_F(Choose, DeleteWithOneOperationLeftDoesNothing) {
     storeOperations(named({"only"}), 0);
     MainWindow window = start();
     ASSERT_TRUE(window.handle());

@@ -4,17 +4,14 @@
 // page. The shell's handlers point at the driver's recorder meanwhile, so no browser starts.
 #include <windows.h>
 
+#include "app/driver/AboutBoxLines.h"
 #include "app/driver/DriverFixture.h"
-#include "app/driver/ScreenText.h"
 #include "app/driver/ShellOpens.h"
 #include "app/driver/Waiting.h"
-#include "framework/layout/BoxGeometry.h"
 #include "resources/ProgramIdentity.h"
 
 namespace evenkeeper::driver {
 namespace {
-
-constexpr COLORREF kBoxBackground = 0xC0C0C0;
 
 BOOL CALLBACK keepUntitled(HWND child, LPARAM found) {
     if (GetWindowTextLengthA(child) != 0) return TRUE;
@@ -35,26 +32,6 @@ protected:
         DriverTest::SetUp();
         ASSERT_TRUE(shell.installed()) << "the shell's handlers could not be replaced";
         DeleteFileA(helpFile().c_str());
-    }
-
-    // What the screen shows of line `index` of the box's text.
-    static Pixels shownLine(HWND box, int index) {
-        const int lineHeight = defaultLineHeight();
-        return clientRows(box, aboutFirstLineTop(lineHeight) + index * lineHeight, lineHeight);
-    }
-
-    // Whether line `index` of the box's text shows exactly `text`, black on the box's grey.
-    static bool showsLine(HWND box, int index, const std::string& text) {
-        return holdsAt(shownLine(box, index), drawnLine(text, 0, kBoxBackground), 0);
-    }
-
-    // Whether line `index` of the box's text is empty: only the box's grey across its middle.
-    static bool blankLine(HWND box, int index) {
-        const Pixels shown = shownLine(box, index);
-        for (int y = 0; y < shown.height; ++y)
-            for (int x = shown.width / 4; x < shown.width * 3 / 4; ++x)
-                if (shown.at(x, y) != kBoxBackground) return false;
-        return shown.height > 0;
     }
 
     ShellOpens shell;
@@ -92,13 +69,13 @@ TEST_F(Help, AboutShowsTheNameAndVersionOnTheFirstOfTwoLinesAndItsLinkOpensTheMa
     window.command(IDM_ABOUT);
     HWND box = window.waitForBox();
     ASSERT_TRUE(box) << "no about box";
-    EXPECT_TRUE(waitUntil([&] { return showsLine(box, 0, "Evenkeeper 1.02"); }));
+    EXPECT_TRUE(waitUntil([&] { return aboutLineShows(box, 0, "Evenkeeper 1.02"); }));
     // The look tells a line from a near one.
-    EXPECT_FALSE(showsLine(box, 0, "Evenkeeper 1.03"));
-    EXPECT_TRUE(showsLine(box, 1, kNoticeLine));
+    EXPECT_FALSE(aboutLineShows(box, 0, "Evenkeeper 1.03"));
+    EXPECT_TRUE(aboutLineShows(box, 1, kNoticeLine));
     // Two lines only: a blank line follows them, above the link.
-    EXPECT_TRUE(blankLine(box, 2));
-    EXPECT_FALSE(blankLine(box, 1));
+    EXPECT_TRUE(aboutLineBlank(box, 2));
+    EXPECT_FALSE(aboutLineBlank(box, 1));
     EXPECT_FALSE(IsWindowEnabled(window.handle()));
     EXPECT_TRUE(window.answerBox("Ok"));
     EXPECT_TRUE(IsWindowEnabled(window.handle()));

@@ -133,7 +133,7 @@ bool MainWindow::answerBox(const char* button) {
     return waitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); });
 }
 
-bool MainWindow::chooseDeleteFromPopup(int row) {
+HWND MainWindow::openPopup(int row, bool fromKeyboard) {
     RemoteBuffer room(dialog_, sizeof(LVITEMA));
     LVITEMA item = {};
     item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
@@ -141,14 +141,31 @@ bool MainWindow::chooseDeleteFromPopup(int row) {
     send(list(), LVM_SETITEMSTATE, row, room.at());
     RECT rect;
     GetWindowRect(list(), &rect);
-    PostMessageA(dialog_, WM_CONTEXTMENU, WPARAM(list()),
-                 MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2));
+    const LPARAM middle = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    const LPARAM at = fromKeyboard ? -1 : middle;
+    PostMessageA(dialog_, WM_CONTEXTMENU, WPARAM(list()), at);
     HWND menu = nullptr;
-    if (!waitUntil([&] { return (menu = findProgramWindow(processId_, "#32768")) != nullptr; })) return false;
+    waitUntil([&] { return (menu = findProgramWindow(processId_, "#32768")) != nullptr; });
+    return menu;
+}
+
+bool MainWindow::chooseDeleteFromPopup(int row) {
+    HWND menu = openPopup(row, false);
+    if (!menu) return false;
     // The first item, "Delete this file".
     PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
     return waitUntil([&] { return !IsWindowVisible(menu); });
+}
+
+RECT MainWindow::rowLabel(int row) const {
+    RemoteBuffer room(dialog_, sizeof(RECT));
+    RECT label = {LVIR_LABEL, 0, 0, 0};
+    room.write(&label, sizeof label);
+    send(list(), LVM_GETITEMRECT, row, room.at());
+    room.read(&label, sizeof label);
+    MapWindowPoints(list(), nullptr, reinterpret_cast<POINT*>(&label), 2);
+    return label;
 }
 
 void MainWindow::setColumnWidth(int column, int width) { send(list(), LVM_SETCOLUMNWIDTH, column, width); }

@@ -49,8 +49,13 @@ public:
     bool boxShown() const;
     // The message box or about box over the dialog once it shows; null when none came.
     HWND waitForBox() const;
+    // Selects a listed row and opens the popup as a right-click in the list does, or as
+    // Shift+F10 does (no position); the popup's window, null when none came.
+    HWND openPopup(int row, bool fromKeyboard);
     // Selects a listed row, opens the popup with a right-click and chooses "Delete this file".
     bool chooseDeleteFromPopup(int row);
+    // The row's label on the screen.
+    RECT rowLabel(int row) const;
     void setColumnWidth(int column, int width);
 
     std::string text(int id) const;

@@ -96,5 +96,24 @@ TEST_F(Results, ViewTotalsFollowsTheScanAndTheOperation) {
     EXPECT_EQ(exitProgram(window), 0u);
 }
 
+// Moved partly off the screen and back, the dialog paints what came back into sight whole.
+TEST_F(Results, LinesStayWholeAfterBeingUncovered) {
+    MainWindow window = start();
+    ASSERT_TRUE(window.handle());
+    window.command(IDM_VIEW_TOTALS);
+    HWND results = window.waitForResults();
+    ASSERT_TRUE(results);
+    const std::string before = inkPattern(settledLines(results));
+    RECT place;
+    GetWindowRect(results, &place);
+    SetWindowPos(results, nullptr, 40 - place.right, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    window.settle();
+    SetWindowPos(results, nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    window.settle();
+    EXPECT_EQ(inkPattern(settledLines(results)), before);
+    ASSERT_TRUE(window.closeResults());
+    EXPECT_EQ(exitProgram(window), 0u);
+}
+
 }  // namespace
 }  // namespace evenkeeper::driver

@@ -50,11 +50,11 @@ TEST_F(Safety, FolderLinksAreToldAndNotFollowed) {
     outside.file("precious.mp3", 10, kBaseTime);
     top.file("a.mp3", 10, kBaseTime);
     top.file("Music\\new.mp3", 10, kBaseTime);
-    top.folderLink("loop", ".");
+    top.link("loop", ".");
     bottom.file("old.mp3", 10, kBaseTime);
     std::string target = outside.root();
     target.pop_back();
-    bottom.folderLink("Music", target);
+    bottom.link("Music", target);
     MainWindow window = start();
     ASSERT_TRUE(window.handle());
     chooseFolders(window);

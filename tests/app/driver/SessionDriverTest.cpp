@@ -71,6 +71,32 @@ TEST_F(Session, WindowPlacementAndColumnWidthsSurviveARestart) {
     EXPECT_EQ(exitProgram(window), 0u);
 }
 
+// The dialog manager shows a dialog made hidden once its queue is empty; that must not undo
+// the show state the window was closed in.
+TEST_F(Session, SavedShowStateHoldsThroughTheStartAndTheNextExit) {
+    const struct {
+        int showCmd;
+        bool (*inState)(HWND);
+    } cases[] = {{SW_SHOWMAXIMIZED, [](HWND w) { return IsZoomed(w) != 0; }},
+                 {SW_SHOWMINIMIZED, [](HWND w) { return IsIconic(w) != 0; }}};
+    for (const auto& saved : cases) {
+        SCOPED_TRACE(saved.showCmd);
+        const std::string showCmd = "showCmd=" + std::to_string(saved.showCmd);
+        ASSERT_TRUE(writeFile(settingsFile(), "[Program Settings]\r\nflags=0\r\n" + showCmd +
+                                                  "\r\nrcNormal=32 00 00 00 3C 00 00 00 F4 01 00 00 "
+                                                  "90 01 00 00 \r\n"));
+        MainWindow window = start();
+        ASSERT_TRUE(window.handle());
+        window.settle();
+        Sleep(300);  // the dialog manager's first idle moment comes after the settle
+        window.settle();
+        EXPECT_TRUE(saved.inState(window.handle()));
+        EXPECT_EQ(exitProgram(window), 0u);
+        EXPECT_NE(readFile(settingsFile()).find(showCmd + "\r\n"), std::string::npos)
+            << readFile(settingsFile());
+    }
+}
+
 // Wine's "wineboot --end-session" asks every window of the session whether it may end
 // (WM_QUERYENDSESSION) and then tells it so (WM_ENDSESSION); it exits with 1 when a window
 // refused. Windows then ends the process without its Exit, so the change must be saved by

@@ -10,11 +10,11 @@ namespace evenkeeper::driver {
 namespace {
 
 // Wine's shell reads the machine's classes only, not the user's. A fresh prefix knows no
-// ".htm" files; they are HTML documents here.
-constexpr const char* kHtmlExtension = ".htm";
-constexpr const char* kHtmlClass = "htmlfile";
+// ".htm" files; they are HTML documents here, and ".txt" files (the log) text documents.
+constexpr const char* kExtensions[][2] = {{".htm", "htmlfile"}, {".txt", "txtfile"}};
 constexpr const char* kHandlerKeys[] = {
     "htmlfile\\shell\\open\\command",
+    "txtfile\\shell\\open\\command",
     "http\\shell\\open\\command",
     "https\\shell\\open\\command",
 };
@@ -42,8 +42,10 @@ void restore(const char* key, const std::string& value) {
 
 ShellOpens::ShellOpens() : record_(tempFile("evenkeeper-shell-opens.txt")) {
     DeleteFileA(record_.c_str());
-    previousHtmlClass_ = valueOf(kHtmlExtension);
-    installed_ = setValue(kHtmlExtension, kHtmlClass);
+    for (const auto& [extension, documentClass] : kExtensions) {
+        previousClasses_.push_back(valueOf(extension));
+        installed_ = setValue(extension, documentClass) && installed_;
+    }
     const std::string recorder =
         "\"" + besideDriver("shell_recorder.exe") + "\" \"" + record_ + "\" \"%1\"";
     for (const char* key : kHandlerKeys) {
@@ -55,7 +57,8 @@ ShellOpens::ShellOpens() : record_(tempFile("evenkeeper-shell-opens.txt")) {
 ShellOpens::~ShellOpens() {
     for (std::size_t i = 0; i < previousHandlers_.size(); ++i)
         restore(kHandlerKeys[i], previousHandlers_[i]);
-    restore(kHtmlExtension, previousHtmlClass_);
+    for (std::size_t i = 0; i < previousClasses_.size(); ++i)
+        restore(kExtensions[i][0], previousClasses_[i]);
     DeleteFileA(record_.c_str());
 }
 

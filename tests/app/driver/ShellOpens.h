@@ -1,7 +1,7 @@
 #pragma once
-// While it lives, the prefix's shell opens web addresses and HTML pages with the driver's
-// recorder instead of a browser, so that a test sees what the program asked the shell to
-// open and no browser starts (nor reaches for the network).
+// While it lives, the prefix's shell opens web addresses, HTML pages and text files with the
+// driver's recorder instead of a browser or an editor, so that a test sees what the program
+// asked the shell to open and no browser starts (nor reaches for the network).
 #include <string>
 #include <vector>
 
@@ -25,7 +25,7 @@ public:
 private:
     std::string record_;
     // What the keys held before, put back at the end.
-    std::string previousHtmlClass_;
+    std::vector<std::string> previousClasses_;
     std::vector<std::string> previousHandlers_;
     bool installed_ = true;
 };

@@ -6,12 +6,22 @@
 #include <cstdio>
 
 #include "app/driver/DriverFixture.h"
+#include "app/driver/ShellOpens.h"
 #include "app/driver/Waiting.h"
 
 namespace evenkeeper::driver {
 namespace {
 
-using Sync = DriverTest;
+// A run whose log holds anything has the shell open it; the recorder takes the viewer's place.
+class Sync : public DriverTest {
+protected:
+    void SetUp() override {
+        DriverTest::SetUp();
+        ASSERT_TRUE(shell.installed()) << "the shell's handlers could not be replaced";
+    }
+
+    ShellOpens shell;
+};
 
 // The Modified column of a file time: local time, MM/DD/YY hh:mm:ss with am or pm.
 std::string modifiedText(std::uint64_t time) {
@@ -166,6 +176,24 @@ TEST_F(Sync, DirectionAndOperationReplanWithoutScanningAndMoveTakesTheSources) {
     EXPECT_EQ(exitProgram(window), 0u);
 }
 
+// The keyboard's request carries no position; the popup opens under the selected row.
+TEST_F(Sync, KeyboardPopupOpensAtTheSelectedRow) {
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) top.file(name, 10, kBaseTime);
+    MainWindow window = start();
+    ASSERT_TRUE(window.handle());
+    chooseFolders(window);
+    ASSERT_TRUE(window.scan());
+    HWND menu = window.openPopup(2, true);
+    ASSERT_TRUE(menu);
+    RECT popup, label = window.rowLabel(2);
+    GetWindowRect(menu, &popup);
+    EXPECT_EQ(popup.left, label.left);
+    EXPECT_EQ(popup.top, label.bottom);
+    PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(menu); }));
+    EXPECT_EQ(exitProgram(window), 0u);
+}
+
 TEST_F(Sync, SideViewListsEveryFileAndThePopupDeletesOnlyOnYes) {
     top.file("a.txt", 10, kBaseTime);
     top.file("b.txt", 10, kBaseTime);
@@ -215,7 +243,8 @@ TEST_F(Sync, SharingViolationIsLoggedAndTheLogGoesAtExit) {
     EXPECT_TRUE(bottom.exists("a.txt"));
     EXPECT_EQ(readFile(logFile()), top.path("held.txt") + "\r\n  Sharing violation\r\n");
 
-    closeLogViewer();
+    EXPECT_TRUE(shell.waitFor(1)) << "the log was not opened for the user";
+    EXPECT_EQ(shell.opened(), std::vector<std::string>{logFile()});
     EXPECT_EQ(exitProgram(window), 0u);
     EXPECT_FALSE(fileExists(logFile()));
 }
@@ -241,7 +270,8 @@ TEST_F(Sync, DestinationEditedAfterTheScanIsNotTouched) {
               bottom.path("b.txt") + "\r\n  Changed since the scan - not touched\r\n");
     EXPECT_EQ(window.status(), "Done: 1 of 2 files. 1 stays in the list.");
 
-    closeLogViewer();
+    EXPECT_TRUE(shell.waitFor(1)) << "the log was not opened for the user";
+    EXPECT_EQ(shell.opened(), std::vector<std::string>{logFile()});
     EXPECT_EQ(exitProgram(window), 0u);
 }
 

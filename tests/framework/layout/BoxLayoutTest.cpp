@@ -81,7 +81,7 @@ TEST(BoxIcons, IconBitsChooseTheSystemIcon) {
     EXPECT_EQ(systemIconId(0x50), 0);
 }
 
-TEST(MessageBoxGeometry, TextRectangleStartsRightOfTheIconAndLeavesRoomForTheButtons) {
+TEST(MessageBoxLayout, TextRectangleStartsRightOfTheIconAndLeavesRoomForTheButtons) {
     const BoxTextMetrics oneLine{10, 16, 1, 100};
     // With an icon: 64 + widest + 4 character widths.
     EXPECT_EQ(messageBoxTextRect(0x30, true, oneLine), (Rect{64, 16, 204, 40}));
@@ -95,14 +95,14 @@ TEST(MessageBoxGeometry, TextRectangleStartsRightOfTheIconAndLeavesRoomForTheBut
     EXPECT_EQ(messageBoxSize(messageBoxTextRect(kYesNo, false, tiny), tiny), (Size{176, 112}));
 }
 
-TEST(MessageBoxGeometry, HeightGrowsByOneLineHeightPerLine) {
+TEST(MessageBoxLayout, HeightGrowsByOneLineHeightPerLine) {
     const Rect text{64, 16, 204, 0};
     EXPECT_EQ(messageBoxSize(text, {10, 16, 0, 0}), (Size{220, 96}));
     EXPECT_EQ(messageBoxSize(text, {10, 16, 3, 0}), (Size{220, 144}));
     EXPECT_EQ(messageBoxTextRect(0x30, true, {10, 16, 3, 0}).bottom, 16 * 4 + 8);
 }
 
-TEST(MessageBoxGeometry, StartsCentredInTheOwnersClientArea) {
+TEST(MessageBoxLayout, StartsCentredInTheOwnersClientArea) {
     EXPECT_EQ(initialBoxOrigin({400, 300}, {221, 97}), (Point{90, 102}));
     EXPECT_EQ(initialBoxOrigin({0, 0}, {220, 96}), (Point{-110, -48}));
 }

@@ -31,18 +31,18 @@ TEST(CentredPosition, FullScreenAreaWhenThereIsNoOwner) {
     EXPECT_EQ(centredPosition({0, 0, 1024, 740}, {0, 0, 220, 96}), (Point{402, 322}));
 }
 
-TEST(ProgressPanel, SizeFollowsTheTextLength) {
+TEST(ProgressLayout, SizeFollowsTheTextLength) {
     EXPECT_EQ(progressPanelSize(0, 7, 16), (Size{84, 80}));
     EXPECT_EQ(progressPanelSize(19, 7, 16), (Size{217, 80}));
     EXPECT_EQ(progressPanelSize(1000, 7, 16), (Size{7084, 80}));  // no limit
 }
 
-TEST(ProgressPanel, CentredOverTheOwnersWindowWithoutClamping) {
+TEST(ProgressLayout, CentredOverTheOwnersWindowWithoutClamping) {
     EXPECT_EQ(centredOver({100, 50, 601, 451}, {84, 80}), (Point{308, 210}));
     EXPECT_EQ(centredOver({0, 0, 400, 300}, {7084, 80}), (Point{-3342, 110}));
 }
 
-TEST(ProgressPanel, TextRectangleLeavesThreeCharactersAndOneLine) {
+TEST(ProgressLayout, TextRectangleLeavesThreeCharactersAndOneLine) {
     EXPECT_EQ(progressTextRect(84, 74, 7, 16), (Rect{21, 16, 63, 58}));
 }
 

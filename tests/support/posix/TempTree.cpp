@@ -113,7 +113,7 @@ void TempTree::setAttributes(const std::string& relative, std::uint32_t attribut
     check(chmod(target.c_str(), mode) == 0, "cannot chmod " + target);
 }
 
-void TempTree::folderLink(const std::string& relative, const std::string& target) {
+void TempTree::link(const std::string& relative, const std::string& target) {
     std::string link = posixPath(path(relative).c_str());
     makeParents(link);
     check(symlink(posixPath(target.c_str()).c_str(), link.c_str()) == 0, "cannot link " + link);

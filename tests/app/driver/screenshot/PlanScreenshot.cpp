@@ -44,8 +44,13 @@ int main() {
     top.file("Concert 2019.mp3", 4718592, kBaseTime);
     top.file("Notes.txt", 1234, kBaseTime + kHour);
     top.file("Albums\\Live\\Track 01.mp3", 3145728, kBaseTime);
+    top.file(u8"Albums\\Björk\\Jóga.mp3", 5027840, kBaseTime);
+    top.file(u8"Albums\\日本\\夜明け.mp3", 3932160, kBaseTime);
+    top.file(u8"Ωμέγα.txt", 512, kBaseTime);
+    top.file(u8"Photos\\Café 😀.jpg", 1843200, kBaseTime);
     bottom.file("Notes.txt", 1200, kBaseTime);
     bottom.file("Old draft.doc", 20480, kBaseTime);
+    bottom.file(u8"Старый план.doc", 30720, kBaseTime);
     ProgramProcess program;
     if (!program.mainWindow()) return 1;
     MainWindow window(program.mainWindow());
@@ -60,7 +65,7 @@ int main() {
             return !drawn.lines.empty() && drawn.lines[0].number;
         }))
         return 1;
-    if (!pictureTaken("results", results) || !window.closeResults() || window.rowCount() != 4) return 1;
+    if (!pictureTaken("results", results) || !window.closeResults() || window.rowCount() != 9) return 1;
     window.settle();
     if (!pictureTaken("plan")) return 1;
     window.click(IDCANCEL);

@@ -1,5 +1,6 @@
 // The whole program as a user gets it, started from wherever it was installed: a prepared
-// sync operation, Scan, a small Copy and a small Duplicate, Exit, and the files it saved.
+// sync operation, Scan, a small Copy and a small Duplicate, Exit, and the files it saved;
+// and the version its about box shows against the exe's version information.
 // Usage: evenkeeper_smoke_test [PROGRAM.exe] [gtest options]; without a program, the
 // evenkeeper.exe beside it. Meant to stay short, so that it also runs where every Windows
 // program goes through CPU emulation.
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/driver/AboutBoxLines.h"
 #include "app/driver/MainWindow.h"
 #include "app/driver/ProgramFiles.h"
 #include "app/driver/ProgramProcess.h"
@@ -39,6 +41,35 @@ bool prepareOperation(const TempTree& top, const TempTree& bottom) {
     return writeFile(dataFile(), "[Program Settings]\r\np=Evenkeeper\r\nv=1.0\r\nindex=0\r\n[a]\r\n" +
                                      top.root() + "\r\n" + bottom.root() +
                                      "\r\noperation=0\r\ndirection=0\r\nlevels=16\r\nnot used\r\n");
+}
+
+// The exe's version information: its fixed numbers and its two version texts.
+struct VersionInfo {
+    DWORD fileMajorMinor = 0, fileBuild = 0, productMajorMinor = 0, productBuild = 0;
+    std::string fileText, productText;
+};
+
+bool readVersionInfo(const std::string& exe, VersionInfo& info) {
+    DWORD size = GetFileVersionInfoSizeA(exe.c_str(), nullptr);
+    if (size == 0) return false;
+    std::vector<char> block(size);
+    if (!GetFileVersionInfoA(exe.c_str(), 0, size, block.data())) return false;
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length) || !fixed)
+        return false;
+    info.fileMajorMinor = fixed->dwFileVersionMS;
+    info.fileBuild = fixed->dwFileVersionLS;
+    info.productMajorMinor = fixed->dwProductVersionMS;
+    info.productBuild = fixed->dwProductVersionLS;
+    for (auto [name, text] : {std::pair{"FileVersion", &info.fileText}, {"ProductVersion", &info.productText}}) {
+        char* value = nullptr;
+        std::string key = std::string("\\StringFileInfo\\040904E4\\") + name;
+        if (!VerQueryValueA(block.data(), key.c_str(), reinterpret_cast<void**>(&value), &length) || !value)
+            return false;
+        *text = value;
+    }
+    return true;
 }
 
 std::vector<std::string> sortedNames(const MainWindow& window) {
@@ -87,6 +118,33 @@ TEST(ShippedProgram, CopiesThenDuplicatesThePreparedOperationAndSavesItAtExit) {
     const std::vector<std::string> settings = linesOf(readFile(settingsFile()));
     EXPECT_NE(std::find(settings.begin(), settings.end(), "DataFile=" + dataFile()), settings.end());
     EXPECT_FALSE(fileExists(logFile()));
+}
+
+// The text is major.minor with the minor in two digits, as the numbers major.minor.0.0 say.
+TEST(ShippedProgram, AboutBoxShowsTheVersionOfTheVersionInformation) {
+    VersionInfo info;
+    ASSERT_TRUE(readVersionInfo(programPath, info)) << "no version information in " << programPath;
+    char fromNumbers[16];
+    std::snprintf(fromNumbers, sizeof fromNumbers, "%u.%02u", unsigned(HIWORD(info.productMajorMinor)),
+                  unsigned(LOWORD(info.productMajorMinor)));
+    EXPECT_EQ(info.productText, fromNumbers);
+    EXPECT_EQ(info.fileText, info.productText);
+    EXPECT_EQ(info.fileMajorMinor, info.productMajorMinor);
+    EXPECT_EQ(info.productBuild, 0u);
+    EXPECT_EQ(info.fileBuild, 0u);
+
+    ProgramProcess::endLeftOvers();
+    ProgramProcess program(programPath, kStartLimitMs);
+    ASSERT_TRUE(program.mainWindow()) << "the main dialog of " << programPath << " did not come up";
+    MainWindow window(program.mainWindow());
+    window.command(IDM_ABOUT);
+    HWND box = window.waitForBox();
+    ASSERT_TRUE(box) << "no about box";
+    EXPECT_TRUE(waitUntil([&] { return aboutLineShows(box, 0, "Evenkeeper " + info.productText); }))
+        << "the about box does not show version " << info.productText;
+    EXPECT_TRUE(window.answerBox("Ok"));
+    window.click(IDCANCEL);
+    EXPECT_EQ(program.waitForExit(kExitLimitMs), 0u);
 }
 
 }  // namespace

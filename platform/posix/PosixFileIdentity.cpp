@@ -1,0 +1,30 @@
+#include <sys/stat.h>
+
+#include <string>
+
+#include "platform/FileIdentity.h"
+#include "platform/posix/Cp1252.h"
+
+namespace evenkeeper {
+
+// ".." is the folder's real parent, also below a link; the root is its own parent.
+std::vector<FileIdentity> folderLineage(const char* folder) {
+    std::vector<FileIdentity> lineage;
+    std::string path = posixPath(folder);
+    if (path.empty() || path.back() != '/') path += '/';
+    struct stat info;
+    while (stat(path.c_str(), &info) == 0) {
+        FileIdentity identity = {std::uint64_t(info.st_dev), std::uint64_t(info.st_ino)};
+        if (!lineage.empty() && lineage.back() == identity) break;
+        lineage.push_back(identity);
+        path += "../";
+    }
+    return lineage;
+}
+
+bool LinkProbe::isLink(const std::string& path) {
+    struct stat info;
+    return lstat(posixPath(path.c_str()).c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+}  // namespace evenkeeper
