@@ -3,6 +3,8 @@
 // without the look at each file a row replaces or deletes (checked:0), and with a clock that
 // stands still so that the status bar shows only the run's first and last text (paced:0);
 // and a Duplicate from an empty folder that deletes all 10,000, with and without the look.
+// The Duplicate, and a Copy that replaces 10,000 older files, also run without and with a
+// Recycle Bin (bin:0, bin:1): the user's trash folder, made in the tree's own file system.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -12,6 +14,7 @@
 #include "engine/ScanTargetCheck.h"
 #include "engine/SyncRun.h"
 #include "support/FixedClock.h"
+#include "support/FolderBin.h"
 #include "support/PlanFixture.h"
 #include "support/TempTree.h"
 #include "support/TrustingCheck.h"
@@ -37,7 +40,8 @@ struct SourceTree {
 
 // Scans top and bottom of tree, plans operation top to bottom and runs it; false when a row
 // stays.
-bool syncOnce(const SourceTree& tree, const char* top, Operation operation, bool checked, bool paced) {
+bool syncOnce(const SourceTree& tree, const char* top, Operation operation, bool checked, bool paced,
+              RecycleBin& bin) {
     PlanFixture f(&systemDirectorySearch());
     f.session.logFilePath = tree.path("EvenkeeperLog.txt");
     f.scan(tree.path(top), tree.path("dst\\"));
@@ -45,7 +49,7 @@ bool syncOnce(const SourceTree& tree, const char* top, Operation operation, bool
     ScanTargetCheck scanCheck(f.top, f.bottom, systemFileSystem(), f.compare);
     TrustingCheck trusting;
     FixedClock still;  // its milliseconds stand still
-    SyncRun(f.context(), systemFileSystem(), systemRecycleBin(), paced ? systemClock() : still,
+    SyncRun(f.context(), systemFileSystem(), bin, paced ? systemClock() : still,
             checked ? static_cast<TargetCheck&>(scanCheck) : trusting)
         .runSync();
     return planned > 0 && f.rows.rows.empty();
@@ -56,9 +60,19 @@ const SourceTree& source(bool large) {
     return large ? big : small;
 }
 
-void removeCopy(const SourceTree& tree) {
-    std::string command = "rm -rf '" + tree.path("dst") + "'";
+void shell(const std::string& command) {
     if (std::system(command.c_str()) != 0) std::abort();
+}
+
+void removeCopy(const SourceTree& tree) { shell("rm -rf '" + tree.path("dst") + "'"); }
+
+// bin:1 is the user's trash folder in the tree, emptied before each run; bin:0 has none.
+RecycleBin& binOf(benchmark::State& state, const SourceTree& tree) {
+    static FolderBin none;
+    if (state.range(1) == 0) return none;
+    setenv("XDG_DATA_HOME", tree.path("data").c_str(), 1);
+    shell("rm -rf '" + tree.path("data") + "' && mkdir '" + tree.path("data") + "'");
+    return systemRecycleBin();
 }
 
 void sync(benchmark::State& state, bool large) {
@@ -71,7 +85,7 @@ void sync(benchmark::State& state, bool large) {
         std::string empty = "mkdir '" + tree.path("dst") + "'";
         if (std::system(empty.c_str()) != 0) std::abort();
         state.ResumeTiming();
-        if (!syncOnce(tree, "src\\", kCopy, checked, paced))
+        if (!syncOnce(tree, "src\\", kCopy, checked, paced, systemRecycleBin()))
             state.SkipWithError("the run did not copy every file");
     }
 }
@@ -83,10 +97,26 @@ void deleteAll(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         removeCopy(tree);
-        if (std::system(copy.c_str()) != 0) std::abort();
+        shell(copy);
+        RecycleBin& bin = binOf(state, tree);
         state.ResumeTiming();
-        if (!syncOnce(tree, "empty\\", kDuplicate, state.range(0) != 0, true))
+        if (!syncOnce(tree, "empty\\", kDuplicate, state.range(0) != 0, true, bin))
             state.SkipWithError("the run did not delete every file");
+    }
+}
+
+void replaceAll(benchmark::State& state) {
+    const SourceTree& tree = source(false);
+    std::string older = "cp -a '" + tree.path("src") + "' '" + tree.path("dst") + "' && find '" +
+                        tree.path("dst") + "' -type f -exec touch -d @1000000000 {} +";
+    for (auto _ : state) {
+        state.PauseTiming();
+        removeCopy(tree);
+        shell(older);
+        RecycleBin& bin = binOf(state, tree);
+        state.ResumeTiming();
+        if (!syncOnce(tree, "src\\", kCopy, state.range(0) != 0, true, bin))
+            state.SkipWithError("the run did not replace every file");
     }
 }
 
@@ -107,10 +137,13 @@ void BM_SyncLargeFiles(benchmark::State& state) { sync(state, true); }
 void BM_CpLargeFiles(benchmark::State& state) { copyWithCp(state, true); }
 
 void BM_DeleteSmallFiles(benchmark::State& state) { deleteAll(state); }
+void BM_ReplaceSmallFiles(benchmark::State& state) { replaceAll(state); }
 
 BENCHMARK(BM_SyncSmallFiles)->ArgNames({"checked", "paced"})->Args({1, 1})->Args({0, 1})->Args({1, 0})
     ->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_DeleteSmallFiles)->ArgNames({"checked"})->Arg(1)->Arg(0)
+BENCHMARK(BM_DeleteSmallFiles)->ArgNames({"checked", "bin"})->Args({1, 0})->Args({0, 0})->Args({1, 1})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReplaceSmallFiles)->ArgNames({"checked", "bin"})->Args({1, 0})->Args({1, 1})
     ->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CpSmallFiles)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SyncLargeFiles)->ArgNames({"checked", "paced"})->Args({1, 1})

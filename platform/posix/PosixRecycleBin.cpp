@@ -65,47 +65,64 @@ public:
     }
 
     std::vector<RecycleFailure> recycle(const std::vector<std::string>& paths) override {
-        std::string trash = dataHome() + "/Trash";
-        for (const char* part : {"", "/files", "/info"}) mkdir((trash + part).c_str(), 0700);
-        // The two folders are opened once for the whole list: each file is then a few calls.
-        Folders folders{open((trash + "/files").c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC),
-                        open((trash + "/info").c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC), now()};
-        int unusable = folders.files < 0 || folders.info < 0 ? errno : 0;
+        std::string date = now();
         std::vector<RecycleFailure> failures;
         for (std::size_t i = 0; i < paths.size(); ++i) {
-            int error = unusable ? unusable : moveToTrash(folders, absolute(posixPath(paths[i].c_str())));
+            std::string path = absolute(posixPath(paths[i].c_str()));
+            int error = openTrash(false);
+            if (!error) error = moveToTrash(path, date);
+            // The trash folder may have been removed since it was opened: once more, anew.
+            if (error == ENOENT && access(path.c_str(), F_OK) == 0 && !(error = openTrash(true)))
+                error = moveToTrash(path, date);
             if (error) failures.push_back({i, std::strerror(error)});
         }
-        for (int fd : {folders.files, folders.info})
-            if (fd >= 0) close(fd);
         return failures;
     }
 
+    ~PosixRecycleBin() override { closeTrash(); }
+
 private:
-    struct Folders {
-        int files, info;
-        std::string deletionDate;
-    };
+    // The two folders stay open from one call to the next, so that each file is a few calls;
+    // they are opened anew when the trash folder's place changes.
+    int openTrash(bool anew) {
+        std::string trash = dataHome() + "/Trash";
+        if (!anew && trash == trash_ && files_ >= 0 && info_ >= 0) return 0;
+        closeTrash();
+        for (const char* part : {"", "/files", "/info"}) mkdir((trash + part).c_str(), 0700);
+        files_ = open((trash + "/files").c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        info_ = open((trash + "/info").c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (files_ < 0 || info_ < 0) return errno;
+        trash_ = trash;
+        return 0;
+    }
+
+    void closeTrash() {
+        for (int* fd : {&files_, &info_}) {
+            if (*fd >= 0) close(*fd);
+            *fd = -1;
+        }
+        trash_.clear();
+    }
 
     // The info file is made first and exclusively: it claims the name in the trash. Only
     // a rename that replaces nothing moves the file, so a failure leaves it where it was.
-    int moveToTrash(const Folders& folders, const std::string& path) {
+    int moveToTrash(const std::string& path, const std::string& deletionDate) {
         std::string base = path.substr(path.find_last_of('/') + 1);
         std::string text = "[Trash Info]\nPath=" + encoded(path) + "\nDeletionDate=" +
-                           folders.deletionDate + "\n";
+                           deletionDate + "\n";
         for (std::string name = base;; name = base + suffix()) {
             std::string info = name + ".trashinfo";
-            int fd = openat(folders.info, info.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            int fd = openat(info_, info.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
             if (fd < 0 && errno == EEXIST) continue;
             if (fd < 0) return errno;
             bool written = write(fd, text.data(), text.size()) == ssize_t(text.size());
             int error = written ? 0 : errno;
             close(fd);
             if (!error &&
-                renameat2(AT_FDCWD, path.c_str(), folders.files, name.c_str(), RENAME_NOREPLACE) != 0)
+                renameat2(AT_FDCWD, path.c_str(), files_, name.c_str(), RENAME_NOREPLACE) != 0)
                 error = errno;
             if (!error) return 0;
-            unlinkat(folders.info, info.c_str(), 0);
+            unlinkat(info_, info.c_str(), 0);
             if (error != EEXIST) return error;
         }
     }
@@ -116,6 +133,8 @@ private:
         return text;
     }
 
+    std::string trash_;
+    int files_ = -1, info_ = -1;
     std::minstd_rand random_{std::random_device{}()};
 };
 
