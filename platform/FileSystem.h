@@ -3,6 +3,7 @@
 // The Win32 backend calls the narrow Win32 functions; the POSIX backend reports the same
 // outcomes (a POSIX system has no sharing violation).
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace evenkeeper {
@@ -52,6 +53,9 @@ public:
     virtual bool setAttributes(const char* path, std::uint32_t attributes) = 0;
     virtual CreateResult createDirectory(const char* path) = 0;
     virtual FileState fileState(const char* path) = 0;
+    // The name of the existing file at path as the folder holds it, which on Windows may
+    // differ from path's in case.
+    virtual std::string nameOnDisk(const char* path) = 0;
 
     virtual bool setCurrentDirectory(const char* path) = 0;
     // The current directory into buffer (size bytes with the terminator); false when it
@@ -78,5 +82,11 @@ public:
 };
 
 FileSystem& systemFileSystem();
+
+// The part of path after its last "\".
+inline const char* lastName(const char* path) {
+    const char* slash = std::strrchr(path, '\\');
+    return slash ? slash + 1 : path;
+}
 
 }  // namespace evenkeeper

@@ -133,6 +133,8 @@ public:
         if (mkdir(posixPath(path).c_str(), 0777) == 0) return CreateResult::created;
         return errno == EEXIST ? CreateResult::alreadyExists : CreateResult::failed;
     }
+    // Names are told apart by case here, so the path's own name is the one on the disk.
+    std::string nameOnDisk(const char* path) override { return lastName(path); }
     FileState fileState(const char* path) override {
         struct stat info;
         if (stat(posixPath(path).c_str(), &info) != 0) return {false, 0, 0, false};

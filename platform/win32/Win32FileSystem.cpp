@@ -108,6 +108,14 @@ public:
                 (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0};
     }
 
+    std::string nameOnDisk(const char* path) override {
+        WIN32_FIND_DATAA item;
+        HANDLE search = FindFirstFileA(path, &item);
+        if (search == INVALID_HANDLE_VALUE) return lastName(path);
+        FindClose(search);
+        return item.cFileName;
+    }
+
     bool setCurrentDirectory(const char* path) override { return SetCurrentDirectoryA(path) != 0; }
     bool getCurrentDirectory(char* buffer, int size) override {
         DWORD length = GetCurrentDirectoryA(DWORD(size), buffer);

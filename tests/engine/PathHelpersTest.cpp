@@ -26,6 +26,7 @@ struct FolderRecorder : FileSystem {
     bool removeDirectory(const char*) override { return false; }
     bool setAttributes(const char*, std::uint32_t) override { return false; }
     FileState fileState(const char*) override { return {false, 0, 0, false}; }
+    std::string nameOnDisk(const char* path) override { return lastName(path); }
     bool setCurrentDirectory(const char*) override { return false; }
     bool getCurrentDirectory(char*, int) override { return false; }
     bool tempFolder(char*, int) override { return false; }

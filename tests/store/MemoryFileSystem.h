@@ -28,6 +28,7 @@ public:
     bool setAttributes(const char* path, std::uint32_t) override { return files.count(path) == 1; }
     CreateResult createDirectory(const char* path) override;
     FileState fileState(const char* path) override;
+    std::string nameOnDisk(const char* path) override { return lastName(path); }
     bool setCurrentDirectory(const char* path) override;
     bool getCurrentDirectory(char* buffer, int size) override;
     bool tempFolder(char* buffer, int size) override;

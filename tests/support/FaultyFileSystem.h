@@ -38,6 +38,7 @@ public:
     }
     CreateResult createDirectory(const char* path) override;
     FileState fileState(const char* path) override { return real_.fileState(path); }
+    std::string nameOnDisk(const char* path) override { return real_.nameOnDisk(path); }
     bool setCurrentDirectory(const char* path) override { return real_.setCurrentDirectory(path); }
     bool getCurrentDirectory(char* buffer, int size) override {
         return real_.getCurrentDirectory(buffer, size);
