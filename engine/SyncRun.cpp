@@ -226,14 +226,14 @@ SyncRun::RowResult SyncRun::copyEntry(const FileEntry& entry, const char* folder
     if (!check_.mayCopyOnto(entry, folder, destination.c_str(), before))
         return changedSinceScan(destination);
     // The version the copy replaces goes to the bin first. A run killed in between leaves it
-    // there, with the whole copy beside its place under the temporary name. The copy takes
-    // the old version's name, whose case may differ, as a copy over it would keep it.
+    // there, with the whole copy beside its place under the temporary name. The bin and the
+    // copy take the old version's own name, whose case may differ, as a copy over it keeps it.
     std::string target = destination;
     if (before.exists && !before.folder && sideHasBin_[entry.side == Side::top ? 1 : 0]) {
         target.replace(target.size() - std::strlen(lastName(target.c_str())), std::string::npos,
                        files_.nameOnDisk(destination.c_str()));
-        std::vector<RecycleFailure> refused = bin_.recycle({destination});
-        if (!refused.empty()) return notRecycled(destination, refused[0].reason);
+        std::vector<RecycleFailure> refused = bin_.recycle({target});
+        if (!refused.empty()) return notRecycled(target, refused[0].reason);
     }
     result = copy.renameOver(target);
     // Only a file is made writable; a folder of the file's name keeps its attributes.

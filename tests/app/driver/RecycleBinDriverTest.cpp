@@ -33,12 +33,22 @@ std::string unique(const char* stem) {
     return stem + std::to_string(now.QuadPart) + ".txt";
 }
 
+// The name the folder holds for path, in its own case.
+std::string diskName(const std::string& path) {
+    WIN32_FIND_DATAA item;
+    HANDLE search = FindFirstFileA(path.c_str(), &item);
+    if (search == INVALID_HANDLE_VALUE) return "";
+    FindClose(search);
+    return item.cFileName;
+}
+
 TEST_F(RecycleBinDriver, DuplicateAndThePopupSendDeletedAndReplacedFilesToTheBin) {
     std::string trash = wineTrash();
     if (trash.empty()) GTEST_SKIP() << "no user folder for Wine's trash";
     std::string gone = unique("gone"), held = unique("held"), popup = unique("popup");
-    std::string replaced = unique("replaced");
-    top.file(replaced, "new version", kBaseTime + kHour);
+    // The source's name differs in case: the replaced file keeps its own, in the bin too.
+    std::string replaced = unique("replaced"), source = "R" + replaced.substr(1);
+    top.file(source, "new version", kBaseTime + kHour);
     bottom.file(replaced, "old version", kBaseTime);
     bottom.file(gone, "gone's content", kBaseTime);
     bottom.file(held, "held's content", kBaseTime);
@@ -50,7 +60,7 @@ TEST_F(RecycleBinDriver, DuplicateAndThePopupSendDeletedAndReplacedFilesToTheBin
     ASSERT_TRUE(window.scan());
     std::vector<std::string> names = window.names();
     std::sort(names.begin(), names.end());
-    ASSERT_EQ(names, (std::vector<std::string>{gone, held, popup, replaced}));
+    ASSERT_EQ(names, (std::vector<std::string>{source, gone, held, popup}));
 
     names = window.names();
     int popupRow = int(std::find(names.begin(), names.end(), popup) - names.begin());
@@ -72,6 +82,8 @@ TEST_F(RecycleBinDriver, DuplicateAndThePopupSendDeletedAndReplacedFilesToTheBin
     EXPECT_EQ(readFile(trash + "files\\" + gone), "gone's content");
     EXPECT_EQ(bottom.read(replaced), "new version");
     EXPECT_EQ(readFile(trash + "files\\" + replaced), "old version");
+    EXPECT_EQ(diskName(bottom.path(replaced)), replaced);
+    EXPECT_EQ(diskName(trash + "files\\" + replaced), replaced);
     std::string info = readFile(trash + "info\\" + gone + ".trashinfo");
     EXPECT_NE(info.find("Path="), std::string::npos) << info;
     EXPECT_NE(info.find("/" + gone + "\n"), std::string::npos) << info;
