@@ -8,11 +8,7 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build}
-arch=win64
-[ -f "$build/win32/app_timer.exe" ] && /usr/lib/wine/wine --version >/dev/null 2>&1 && arch=win32
-source "$here/scripts/lib/wine.sh"
-prefix="$build/$arch/wineprefix"
-drive="$prefix/drive_c"
+TIMER=app_timer.exe source "$here/bench/wine-prefix.sh"
 settings="$drive/users/$(id -un)/AppData/Roaming/TamrelFreeware/Evenkeeper"
 
 make_tree() {  # make_tree FILES: C:\evk-app\FILES\, made once

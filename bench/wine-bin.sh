@@ -9,11 +9,7 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build}
-arch=win64
-[ -f "$build/win32/sync_timer.exe" ] && /usr/lib/wine/wine --version >/dev/null 2>&1 && arch=win32
-source "$here/scripts/lib/wine.sh"
-prefix="$build/$arch/wineprefix"
-drive="$prefix/drive_c"
+TIMER=sync_timer.exe source "$here/bench/wine-prefix.sh"
 data="$build/winehome/.local/share"
 
 # fill SIDE TIME: FILES small files under C:\evk-bin\SIDE\ with the given Unix time.
