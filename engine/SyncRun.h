@@ -9,6 +9,7 @@
 #include "engine/RunProgress.h"
 #include "engine/SyncContext.h"
 #include "engine/TargetCheck.h"
+#include "engine/TemporaryCopy.h"
 #include "platform/Clock.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileSystem.h"
@@ -38,9 +39,9 @@ private:
     RowResult copyEntry(const FileEntry& entry, const char* folder, const std::string& source,
                         const std::string& destination);
     RowResult changedSinceScan(const std::string& path);
-    // The file of the row that is a link, or null.
-    const std::string* linkAmong(const FileEntry& entry, const std::string& source,
-                                 const std::string& destination);
+    RowResult linkLeftAlone(const std::string& path);
+    // The copy takes the place of destination, which stood as before.
+    CopyResult replace(TemporaryCopy& copy, const std::string& destination, const FileState& before);
     RowResult copyFailed(const CopyResult& result, const std::string& source,
                          const std::string& destination);
     // A deletion the system refused: logged with its reason after what, and the row stays.
@@ -53,7 +54,6 @@ private:
     FileSystem& files_;
     const Clock& clock_;
     TargetCheck& check_;
-    LinkProbe links_;
     RunProgress progress_;
     SyncOperation job_;  // the operation as the run began
     FileHandle log_ = nullptr;
