@@ -126,7 +126,7 @@ void LongSteps::runPlan() {
         view_.messageBox(question.c_str(), kMessageCaption, kMassDeletionFlags) != kAnswerYes)
         return;
     LongStep step(*this);
-    ScanTargetCheck check(services_.top, services_.bottom, services_.files, services_.compare);
+    ScanTargetCheck check(services_.top, services_.bottom, services_.compare);
     SyncRun(syncContext(), services_.files, services_.bin, services_.clock, check).runSync();
 }
 

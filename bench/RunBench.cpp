@@ -46,7 +46,7 @@ bool syncOnce(const SourceTree& tree, const char* top, Operation operation, bool
     f.session.logFilePath = tree.path("EvenkeeperLog.txt");
     f.scan(tree.path(top), tree.path("dst\\"));
     std::size_t planned = f.plan(operation, kTopToBottom).size();
-    ScanTargetCheck scanCheck(f.top, f.bottom, systemFileSystem(), f.compare);
+    ScanTargetCheck scanCheck(f.top, f.bottom, f.compare);
     TrustingCheck trusting;
     FixedClock still;  // its milliseconds stand still
     SyncRun(f.context(), systemFileSystem(), bin, paced ? systemClock() : still,

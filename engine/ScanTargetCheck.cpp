@@ -11,8 +11,8 @@ bool sameAsScanned(const FileState& now, const FileEntry& seen) {
 }  // namespace
 
 ScanTargetCheck::ScanTargetCheck(const FolderScanner& top, const FolderScanner& bottom,
-                                 FileSystem& files, const TextCompare& compare)
-    : top_(top), bottom_(bottom), files_(files), fromTop_(compare), fromBottom_(compare) {}
+                                 const TextCompare& compare)
+    : top_(top), bottom_(bottom), fromTop_(compare), fromBottom_(compare) {}
 
 const FileEntry* ScanTargetCheck::seenAtDestination(const FileEntry& entry, const char* folder) {
     // Indexed on first use only: a one-way plan never looks the other way.
@@ -33,8 +33,8 @@ bool ScanTargetCheck::mayCopyOnto(const FileEntry& entry, const char* folder,
     return unchanged || writtenByThisRun(destination);
 }
 
-bool ScanTargetCheck::mayDelete(const FileEntry& entry, const char* path) {
-    return sameAsScanned(files_.fileState(path), entry) || writtenByThisRun(path);
+bool ScanTargetCheck::mayDelete(const FileEntry& entry, const char* path, const FileState& now) {
+    return sameAsScanned(now, entry) || writtenByThisRun(path);
 }
 
 void ScanTargetCheck::copied(const char* destination) { written_.insert(destination); }

@@ -1,8 +1,8 @@
 #pragma once
-// Compares the file a row replaces or deletes with what the scan saw there, with one query
-// of its attributes: a destination the scan saw must still have its last-write time and
-// size, one it did not see must still be missing, and a file to delete must still have its
-// own. Files this run wrote itself are its own work and pass.
+// Compares the file a row replaces or deletes, as the run just looked at it, with what the
+// scan saw there: a destination the scan saw must still have its last-write time and size,
+// one it did not see must still be missing, and a file to delete must still have its own.
+// Files this run wrote itself are its own work and pass.
 #include <string>
 #include <unordered_set>
 
@@ -14,12 +14,12 @@ namespace evenkeeper {
 
 class ScanTargetCheck : public TargetCheck {
 public:
-    ScanTargetCheck(const FolderScanner& top, const FolderScanner& bottom, FileSystem& files,
+    ScanTargetCheck(const FolderScanner& top, const FolderScanner& bottom,
                     const TextCompare& compare);
 
     bool mayCopyOnto(const FileEntry& entry, const char* folder, const char* destination,
                      const FileState& now) override;
-    bool mayDelete(const FileEntry& entry, const char* path) override;
+    bool mayDelete(const FileEntry& entry, const char* path, const FileState& now) override;
     void copied(const char* destination) override;
 
 private:
@@ -29,7 +29,6 @@ private:
 
     const FolderScanner& top_;
     const FolderScanner& bottom_;
-    FileSystem& files_;
     IndexedMatcher fromTop_;
     IndexedMatcher fromBottom_;
     bool topPrepared_ = false;

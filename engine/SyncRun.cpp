@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "engine/PathHelpers.h"
-#include "engine/TemporaryCopy.h"
 #include "platform/DirectorySearch.h"
 
 namespace evenkeeper {
@@ -133,21 +132,8 @@ SyncRun::RowResult SyncRun::carryOut(int row, const FileEntry& entry) {
                               "reach - not touched\r\n");
         return RowResult::stays;
     }
-    if (const std::string* link = linkAmong(entry, sourcePath, destinationPath)) {
-        writeLog(*link + "\r\n  A link to a file - not touched\r\n");
-        return RowResult::stays;
-    }
     if (entry.toDelete) return deleteEntry(row, entry, sourcePath);
     return copyEntry(entry, folder, sourcePath, destinationPath);
-}
-
-// The scan passes over the links the system marks; Wine lists a link to a file as the file
-// it points to, and a link may have been made since the scan.
-const std::string* SyncRun::linkAmong(const FileEntry& entry, const std::string& source,
-                                      const std::string& destination) {
-    if (links_.isLink(source)) return &source;
-    if (!entry.toDelete && links_.isLink(destination)) return &destination;
-    return nullptr;
 }
 
 SyncRun::RowResult SyncRun::changedSinceScan(const std::string& path) {
@@ -155,9 +141,19 @@ SyncRun::RowResult SyncRun::changedSinceScan(const std::string& path) {
     return RowResult::stays;
 }
 
+// The scan passes over the links the system marks; Wine lists a link to a file as the file
+// it points to, and a link may have been made since the scan. So a row asks right before it
+// acts, with the look at the file that it makes anyway.
+SyncRun::RowResult SyncRun::linkLeftAlone(const std::string& path) {
+    writeLog(path + "\r\n  A link to a file - not touched\r\n");
+    return RowResult::stays;
+}
+
 SyncRun::RowResult SyncRun::deleteEntry(int row, const FileEntry& entry,
                                         const std::string& source) {
-    if (!check_.mayDelete(entry, source.c_str())) return changedSinceScan(source);
+    FileState now = files_.fileState(source.c_str());
+    if (isLink(source, now)) return linkLeftAlone(source);
+    if (!check_.mayDelete(entry, source.c_str(), now)) return changedSinceScan(source);
     if (sideHasBin_[entry.side == Side::top ? 0 : 1]) {
         toBin_.push_back({row, &entry, source});
         return RowResult::toBin;
@@ -221,25 +217,26 @@ SyncRun::RowResult SyncRun::copyEntry(const FileEntry& entry, const char* folder
     TemporaryCopy copy(files_);
     CopyResult result = copy.make(source.c_str(), destination);
     if (result.outcome != CopyOutcome::copied) return copyFailed(result, source, destination);
-    // Decided right before the destination is replaced: the copy may have taken long.
-    FileState before = files_.fileState(destination.c_str());
-    if (!check_.mayCopyOnto(entry, folder, destination.c_str(), before))
-        return changedSinceScan(destination);
-    // The version the copy replaces goes to the bin first. A run killed in between leaves it
-    // there, with the whole copy beside its place under the temporary name. The bin and the
-    // copy take the old version's own name, whose case may differ, as a copy over it keeps it.
-    std::string target = destination;
-    if (before.exists && !before.folder && sideHasBin_[entry.side == Side::top ? 1 : 0]) {
-        target.replace(target.size() - std::strlen(lastName(target.c_str())), std::string::npos,
-                       files_.nameOnDisk(destination.c_str()));
-        std::vector<RecycleFailure> refused = bin_.recycle({target});
-        if (!refused.empty()) return notRecycled(target, refused[0].reason);
-    }
-    result = copy.renameOver(target);
-    // Only a file is made writable; a folder of the file's name keeps its attributes.
-    if (result.outcome == CopyOutcome::accessDenied && before.exists && !before.folder) {
-        files_.setAttributes(target.c_str(), kAttributeNormal);
-        result = copy.renameOver(target);
+    // Decided right before the destination is taken: the copy may have taken long. Where a
+    // missing file would pass, the rename that refuses a taken name looks and acts in one
+    // step; only a taken name is looked at.
+    static const FileState missing{};
+    result = check_.mayCopyOnto(entry, folder, destination.c_str(), missing)
+                 ? copy.renameToNew(destination)
+                 : CopyResult{CopyOutcome::exists, 0};
+    if (result.outcome == CopyOutcome::exists) {
+        FileState before = files_.fileState(destination.c_str());
+        if (isLink(destination, before)) return linkLeftAlone(destination);
+        if (!check_.mayCopyOnto(entry, folder, destination.c_str(), before))
+            return changedSinceScan(destination);
+        bool toBin = before.exists && !before.folder && sideHasBin_[entry.side == Side::top ? 1 : 0];
+        std::string target;
+        if (!toBin)
+            result = replace(copy, destination, before);
+        else if (recycleReplaced(destination, target))
+            result = copy.renameToNew(target);
+        else
+            return RowResult::stays;
     }
     if (result.outcome != CopyOutcome::copied) return copyFailed(result, source, destination);
     check_.copied(destination.c_str());
@@ -248,6 +245,31 @@ SyncRun::RowResult SyncRun::copyEntry(const FileEntry& entry, const char* folder
     if (job_.operation == kMove && !files_.deleteFile(source.c_str()))
         return notDeleted(source, "Copied, but not deleted: ");
     return RowResult::done;
+}
+
+// The version a copy replaces goes to the bin first, under the name its folder holds, whose
+// case may differ from the source's; the copy then takes that name. A run killed in between
+// leaves the old version in the bin and the whole copy beside its place under the temporary
+// name. When the bin refuses it, it stays as it was, and the log says why.
+bool SyncRun::recycleReplaced(const std::string& destination, std::string& target) {
+    target = destination;
+    target.replace(target.size() - std::strlen(lastName(target.c_str())), std::string::npos,
+                   files_.nameOnDisk(destination.c_str()));
+    std::vector<RecycleFailure> refused = bin_.recycle({target});
+    if (refused.empty()) return true;
+    notRecycled(target, refused[0].reason);
+    return false;
+}
+
+// Only a file is made writable; a folder of the file's name keeps its attributes.
+CopyResult SyncRun::replace(TemporaryCopy& copy, const std::string& destination,
+                            const FileState& before) {
+    CopyResult result = copy.renameOver(destination);
+    if (result.outcome == CopyOutcome::accessDenied && before.exists && !before.folder) {
+        files_.setAttributes(destination.c_str(), kAttributeNormal);
+        result = copy.renameOver(destination);
+    }
+    return result;
 }
 
 // The destination is as it was: the copy went to a temporary file, which is gone.
@@ -263,6 +285,7 @@ SyncRun::RowResult SyncRun::copyFailed(const CopyResult& result, const std::stri
         case CopyOutcome::diskFull:
             writeLog("Disk full - sync operation aborted.\r\n");
             return RowResult::stop;
+        case CopyOutcome::link: return linkLeftAlone(source);
         default:
             writeLog(source + "\r\n" + destination + "\r\n" + files_.errorText(result.error) + "\r\n");
             return RowResult::stays;

@@ -11,6 +11,7 @@
 #include "engine/RunProgress.h"
 #include "engine/SyncContext.h"
 #include "engine/TargetCheck.h"
+#include "engine/TemporaryCopy.h"
 #include "platform/Clock.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileSystem.h"
@@ -55,9 +56,12 @@ private:
     RowResult copyEntry(const FileEntry& entry, const char* folder, const std::string& source,
                         const std::string& destination);
     RowResult changedSinceScan(const std::string& path);
-    // The file of the row that is a link, or null.
-    const std::string* linkAmong(const FileEntry& entry, const std::string& source,
-                                 const std::string& destination);
+    RowResult linkLeftAlone(const std::string& path);
+    // Sends the version at destination to the bin; target is the name the copy then takes.
+    // False, logged, when the bin refused it.
+    bool recycleReplaced(const std::string& destination, std::string& target);
+    // The copy takes the place of destination, which stood as before.
+    CopyResult replace(TemporaryCopy& copy, const std::string& destination, const FileState& before);
     RowResult copyFailed(const CopyResult& result, const std::string& source,
                          const std::string& destination);
     // A deletion the system refused: logged with its reason after what, and the row stays.
@@ -72,7 +76,6 @@ private:
     RecycleBin& bin_;
     const Clock& clock_;
     TargetCheck& check_;
-    LinkProbe links_;
     RunProgress progress_;
     SyncOperation job_;  // the operation as the run began
     FileHandle log_ = nullptr;

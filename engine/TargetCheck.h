@@ -10,11 +10,12 @@ namespace evenkeeper {
 class TargetCheck {
 public:
     virtual ~TargetCheck() = default;
-    // A copy of entry, from folder of its side, onto destination, which now stands as now.
+    // A copy of entry, from folder of its side, onto destination, which now stands as now
+    // (or would: a run asks whether a missing file passes before it takes a free name).
     virtual bool mayCopyOnto(const FileEntry& entry, const char* folder, const char* destination,
                              const FileState& now) = 0;
-    // The deletion of entry's own file at path.
-    virtual bool mayDelete(const FileEntry& entry, const char* path) = 0;
+    // The deletion of entry's own file at path, which now stands as now.
+    virtual bool mayDelete(const FileEntry& entry, const char* path, const FileState& now) = 0;
     // The run has just written destination.
     virtual void copied(const char* destination) = 0;
 };

@@ -26,8 +26,9 @@ CopyResult TemporaryCopy::make(const char* source, const std::string& destinatio
         if (result.outcome == CopyOutcome::exists && discard(path_))
             result = files_.copyToNewFile(source, path_.c_str());
     }
-    // Whatever a failed copy wrote goes; a name that stayed taken is another's file.
-    if (result.outcome == CopyOutcome::exists)
+    // Whatever a failed copy wrote goes; a name that stayed taken is another's file, and a
+    // link as source made nothing.
+    if (result.outcome == CopyOutcome::exists || result.outcome == CopyOutcome::link)
         path_.clear();
     else if (result.outcome != CopyOutcome::copied)
         remove();
@@ -35,7 +36,14 @@ CopyResult TemporaryCopy::make(const char* source, const std::string& destinatio
 }
 
 CopyResult TemporaryCopy::renameOver(const std::string& destination) {
-    CopyResult result = files_.renameOver(path_.c_str(), destination.c_str());
+    return renamed(files_.renameOver(path_.c_str(), destination.c_str()));
+}
+
+CopyResult TemporaryCopy::renameToNew(const std::string& destination) {
+    return renamed(files_.renameToNew(path_.c_str(), destination.c_str()));
+}
+
+CopyResult TemporaryCopy::renamed(CopyResult result) {
     if (result.outcome == CopyOutcome::copied) path_.clear();
     return result;
 }

@@ -26,8 +26,12 @@ public:
     CopyResult make(const char* source, const std::string& destination);
     // The copy takes destination's place; afterwards there is nothing left to remove.
     CopyResult renameOver(const std::string& destination);
+    // The copy takes destination's name while nothing has it (exists when something has).
+    CopyResult renameToNew(const std::string& destination);
 
 private:
+    // The renamed copy is gone from its temporary name.
+    CopyResult renamed(CopyResult result);
     void remove();
     // A temporary file may carry the read-only attribute of its source.
     bool discard(const std::string& path);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileSystem.h"
+
 namespace evenkeeper {
 
 struct FileIdentity {
@@ -20,16 +22,9 @@ struct FileIdentity {
 std::vector<FileIdentity> folderLineage(const char* folder);
 
 // Whether a file is a link (or is reached through one) rather than an entry of its folder.
-// Wine lists a link to a file as the file it points to, so a copy onto it, its deletion or
-// a copy of it would act on that file; the run asks right before it acts.
-class LinkProbe {
-public:
-    // False when path does not exist or the system cannot tell.
-    bool isLink(const std::string& path);
-
-private:
-    std::string folder_;       // the last folder asked about, as given
-    std::string folderFinal_;  // the path the system resolves it to, ending in "\"
-};
+// Wine lists a link to a file as the file it points to, so a copy onto it or its deletion
+// would act on that file; the run asks right before it acts, with the state of path that it
+// has just looked at. False when path does not exist or the system cannot tell.
+bool isLink(const std::string& path, const FileState& state);
 
 }  // namespace evenkeeper

@@ -8,8 +8,9 @@
 
 namespace evenkeeper {
 
-// copied also stands for a rename that was done.
-enum class CopyOutcome { copied, accessDenied, sharingViolation, diskFull, exists, failed };
+// copied also stands for a rename that was done; link, for a source that is a link to a
+// file, which is not copied.
+enum class CopyOutcome { copied, accessDenied, sharingViolation, diskFull, exists, link, failed };
 
 struct CopyResult {
     CopyOutcome outcome;
@@ -21,6 +22,9 @@ struct FileState {
     std::uint64_t size;
     std::uint64_t lastWrite;
     bool folder;
+    // The system marks the name as a link: on POSIX a symbolic link, which the other fields
+    // follow (one that leads nowhere does not exist); on Windows a reparse point.
+    bool link;
 };
 
 enum class CreateResult { created, alreadyExists, failed };
@@ -39,8 +43,14 @@ public:
     virtual ~FileSystem() = default;
 
     // Copies source, with its last-write time and attributes, to destination, which is made
-    // new: an existing destination is left alone (exists).
+    // new: an existing destination is left alone (exists), and so is a source that is a
+    // link to a file or reached through one (link): a link made since the scan is refused
+    // in the same step as the copy.
     virtual CopyResult copyToNewFile(const char* source, const char* destination) = 0;
+    // Moves the file from to the name to while nothing has that name: the look and the
+    // move are one step. A name that is taken, by a file, a folder or a link, is left alone
+    // (exists).
+    virtual CopyResult renameToNew(const char* from, const char* to) = 0;
     // Moves the file from over the file to in one step. A read-only to is refused
     // (accessDenied), as on Windows, and so is one that another program holds open
     // (sharingViolation where the system tells it). The one place where a run replaces a file.

@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     long long planned = millisecondsSince(start);
     std::size_t rows = f.rows.rows.size();
     start = std::chrono::steady_clock::now();
-    ScanTargetCheck scanCheck(f.top, f.bottom, systemFileSystem(), f.compare);
+    ScanTargetCheck scanCheck(f.top, f.bottom, f.compare);
     test::TrustingCheck trusting;
     SyncRun(f.context(), systemFileSystem(), systemRecycleBin(), systemClock(),
             checked ? static_cast<TargetCheck&>(scanCheck) : trusting)

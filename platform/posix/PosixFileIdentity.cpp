@@ -22,9 +22,7 @@ std::vector<FileIdentity> folderLineage(const char* folder) {
     return lineage;
 }
 
-bool LinkProbe::isLink(const std::string& path) {
-    struct stat info;
-    return lstat(posixPath(path.c_str()).c_str(), &info) == 0 && S_ISLNK(info.st_mode);
-}
+// fileState's lstat has told: a link here is a symbolic link.
+bool isLink(const std::string&, const FileState& state) { return state.link; }
 
 }  // namespace evenkeeper

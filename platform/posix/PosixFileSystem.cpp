@@ -2,8 +2,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -27,26 +29,33 @@ CopyResult copyFailure(int error) {
     }
 }
 
-// The data of in to out: in the kernel where it can, else through a buffer.
-bool copyData(int in, int out) {
-    for (;;) {
-        ssize_t copied = copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0);
+// The size bytes of in that its fstat saw, to out: in the kernel where it can, else through
+// a buffer. Bytes written to in since then come with a newer time, which the next scan
+// copies; reading on to find the end would cost a call for every file.
+bool copyData(int in, int out, std::uint64_t size) {
+    while (size > 0) {
+        ssize_t copied = copy_file_range(in, nullptr, out, nullptr, std::min<std::uint64_t>(size, 1 << 30), 0);
         if (copied == 0) return true;
-        if (copied > 0) continue;
+        if (copied > 0) {
+            size -= std::uint64_t(copied);
+            continue;
+        }
         if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP) return false;
         break;
     }
     static thread_local char buffer[1 << 18];
-    for (;;) {
-        ssize_t got = read(in, buffer, sizeof buffer);
+    while (size > 0) {
+        ssize_t got = read(in, buffer, std::min<std::uint64_t>(size, sizeof buffer));
         if (got == 0) return true;
         if (got < 0) return false;
+        size -= std::uint64_t(got);
         for (ssize_t done = 0; done < got;) {
             ssize_t written = write(out, buffer + done, std::size_t(got - done));
             if (written < 0) return false;
             done += written;
         }
     }
+    return true;
 }
 
 int toFd(FileHandle file) { return int(reinterpret_cast<std::intptr_t>(file)) - 1; }
@@ -60,8 +69,8 @@ bool ownedAs(const std::string& path, const struct stat& old) {
 class PosixFileSystem : public FileSystem {
 public:
     CopyResult copyToNewFile(const char* source, const char* destination) override {
-        int in = open(posixPath(source).c_str(), O_RDONLY | O_CLOEXEC);
-        if (in < 0) return copyFailure(errno);
+        int in = open(posixPath(source).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (in < 0) return errno == ELOOP ? CopyResult{CopyOutcome::link, ELOOP} : copyFailure(errno);
         struct stat info;
         int statError = fstat(in, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
         if (statError) {
@@ -75,7 +84,7 @@ public:
             close(in);
             return copyFailure(error);
         }
-        bool ok = copyData(in, out);
+        bool ok = copyData(in, out, std::uint64_t(info.st_size));
         int error = errno;
         close(in);
         if (!ok) {
@@ -94,6 +103,18 @@ public:
         if (ok) return {CopyOutcome::copied, 0};
         bool full = error == ENOSPC || error == EDQUOT;
         return {full ? CopyOutcome::diskFull : CopyOutcome::failed, std::uint32_t(error)};
+    }
+
+    // A file system that cannot refuse an existing name in the rename itself is asked first.
+    CopyResult renameToNew(const char* from, const char* to) override {
+        std::string source = posixPath(from), target = posixPath(to);
+        if (renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+            return {CopyOutcome::copied, 0};
+        if (errno != EINVAL && errno != ENOSYS) return copyFailure(errno);
+        struct stat old;
+        if (lstat(target.c_str(), &old) == 0) return {CopyOutcome::exists, std::uint32_t(EEXIST)};
+        if (rename(source.c_str(), target.c_str()) == 0) return {CopyOutcome::copied, 0};
+        return copyFailure(errno);
     }
 
     // rename alone would replace a file without write permission, which stands for a
@@ -135,13 +156,17 @@ public:
     }
     // Names are told apart by case here, so the path's own name is the one on the disk.
     std::string nameOnDisk(const char* path) override { return lastName(path); }
+    // One lstat for what is not a link, which is nearly everything.
     FileState fileState(const char* path) override {
+        std::string target = posixPath(path);
         struct stat info;
-        if (stat(posixPath(path).c_str(), &info) != 0) return {false, 0, 0, false};
+        if (lstat(target.c_str(), &info) != 0) return {false, 0, 0, false, false};
+        bool link = S_ISLNK(info.st_mode);
+        if (link && stat(target.c_str(), &info) != 0) return {false, 0, 0, false, true};
         return {true, std::uint64_t(info.st_size),
                 kUnixEpochInFileTime + std::uint64_t(info.st_mtim.tv_sec) * 10000000ULL +
                     std::uint64_t(info.st_mtim.tv_nsec) / 100,
-                S_ISDIR(info.st_mode)};
+                S_ISDIR(info.st_mode), link};
     }
 
     bool setCurrentDirectory(const char* path) override { return chdir(posixPath(path).c_str()) == 0; }

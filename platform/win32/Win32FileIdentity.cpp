@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/FileIdentity.h"
+#include "platform/win32/Win32Links.h"
 
 namespace evenkeeper {
 namespace {
@@ -73,24 +74,26 @@ std::vector<FileIdentity> folderLineage(const char* folder) {
     return lineage;
 }
 
-// Windows marks a link with the reparse-point attribute; Wine does not for a link to a file,
-// but the path it resolves the file to then lies outside the folder's own.
-bool LinkProbe::isLink(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
-    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return true;
-    std::size_t cut = path.find_last_of("\\/");
+// Where the path leads tells a link to a file: Wine does not mark one, and Windows follows
+// it when it opens the file.
+bool reachedThroughLink(const char* path) {
+    std::string file = finalPathOf(path);
+    if (file.empty()) return false;
+    // Nearly always the file is where its path says, in folders reached through no link.
+    if (lstrcmpiA(file.c_str(), (std::string("\\\\?\\") + path).c_str()) == 0) return false;
+    std::string given = path;
+    std::size_t cut = given.find_last_of("\\/");
     if (cut == std::string::npos) return false;
-    std::string folder = path.substr(0, cut + 1);
-    // The rows of a run come folder by folder.
-    if (folder != folder_) {
-        folder_ = folder;
-        folderFinal_ = finalPathOf(folder.c_str());
-        if (!folderFinal_.empty() && folderFinal_.back() != '\\') folderFinal_ += '\\';
-    }
-    std::string file = finalPathOf(path.c_str());
-    if (file.empty() || folderFinal_.empty()) return false;
-    return lstrcmpiA(file.c_str(), (folderFinal_ + path.substr(cut + 1)).c_str()) != 0;
+    std::string folder = finalPathOf(given.substr(0, cut + 1).c_str());
+    if (folder.empty()) return false;
+    if (folder.back() != '\\') folder += '\\';
+    return lstrcmpiA(file.c_str(), (folder + given.substr(cut + 1)).c_str()) != 0;
+}
+
+// Windows marks a link with the reparse-point attribute.
+bool isLink(const std::string& path, const FileState& state) {
+    if (state.link) return true;
+    return state.exists && reachedThroughLink(path.c_str());
 }
 
 }  // namespace evenkeeper

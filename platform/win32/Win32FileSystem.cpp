@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/FileSystem.h"
+#include "platform/win32/Win32Links.h"
 
 namespace evenkeeper {
 namespace {
@@ -38,39 +39,15 @@ bool heldOpen(const char* path) {
     return GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
-// Where the file or folder really is, links resolved; empty where the system cannot tell
-// (before Vista there is no such query, and no links to files either).
-std::string finalPath(const char* path) {
-    using Query = DWORD(WINAPI*)(HANDLE, LPSTR, DWORD, DWORD);
-    static const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFinalPathNameByHandleA")));
-    if (!query) return {};
-    HANDLE file = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    char final[1024];
-    DWORD length = query(file, final, sizeof final, 0);
-    CloseHandle(file);
-    return length && length < sizeof final ? std::string(final, length) : std::string();
-}
-
-// Under Wine a Unix link to a file looks like a plain file; only where it leads tells it.
-bool reachedThroughLink(const char* path) {
-    std::string folder = path;
-    std::string::size_type cut = folder.find_last_of('\\');
-    if (cut == std::string::npos) return false;
-    std::string name = folder.substr(cut + 1);
-    folder.erase(cut + 1);
-    std::string file = finalPath(path), place = finalPath(folder.c_str());
-    if (file.empty() || place.empty()) return false;
-    if (place.back() != '\\') place += '\\';
-    return lstrcmpiA(file.c_str(), (place + name).c_str()) != 0;
-}
-
 class Win32FileSystem : public FileSystem {
 public:
     CopyResult copyToNewFile(const char* source, const char* destination) override {
+        if (reachedThroughLink(source)) return {CopyOutcome::link, 0};
         if (CopyFileA(source, destination, TRUE)) return {CopyOutcome::copied, 0};
+        return failure(GetLastError());
+    }
+    CopyResult renameToNew(const char* from, const char* to) override {
+        if (MoveFileExA(from, to, 0)) return {CopyOutcome::copied, 0};
         return failure(GetLastError());
     }
     // Seen under Wine: a read-only or hidden destination is replaced like any other, and
@@ -102,10 +79,12 @@ public:
     }
     FileState fileState(const char* path) override {
         WIN32_FILE_ATTRIBUTE_DATA data;
-        if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return {false, 0, 0, false};
+        if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data))
+            return {false, 0, 0, false, false};
         return {true, (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
                 fileTimeValue(data.ftLastWriteTime),
-                (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0};
+                (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0};
     }
 
     std::string nameOnDisk(const char* path) override {

@@ -75,5 +75,44 @@ TEST(FileLink, ALinkMadeSinceTheScanIsLoggedAndNotWrittenThrough) {
     EXPECT_EQ(r.log(), r.tree.path("bottom\\a.txt") + "\r\n  A link to a file - not touched\r\n");
 }
 
+// The copy itself refuses a source that became a link after the scan; a Move then deletes
+// neither the link nor what it points to.
+TEST(FileLink, ASourceThatBecameALinkSinceTheScanIsNotCopied) {
+    for (Operation operation : {kCopy, kMove}) {
+        SCOPED_TRACE(operation);
+        RunFixture r;
+        r.tree.file("top\\a.txt", "new", kBaseTime + kHour);
+        r.tree.file("outside\\a.txt", "out", kBaseTime);
+        r.tree.folder("bottom");
+        ASSERT_EQ(r.plan(operation, kTopToBottom), (Lines{"0 a.txt"}));
+        ASSERT_TRUE(systemFileSystem().deleteFile(r.tree.path("top\\a.txt").c_str()));
+        r.tree.link("top\\a.txt", "..\\outside\\a.txt");
+        r.run();
+        EXPECT_EQ(r.tree.read("top\\a.txt"), "out");
+        EXPECT_EQ(r.tree.read("outside\\a.txt"), "out");
+        EXPECT_FALSE(r.tree.exists("bottom\\a.txt"));
+        EXPECT_EQ(r.f.rows.rows.size(), 1u);
+        EXPECT_EQ(r.log(), r.tree.path("top\\a.txt") + "\r\n  A link to a file - not touched\r\n");
+    }
+}
+
+#ifndef _WIN32
+// A link made since the scan that leads nowhere takes its name as much as one that leads to
+// a file. (Wine takes a Unix link that leads nowhere for a free name, so this is a POSIX
+// case; on Windows such a link is a reparse point like any other.)
+TEST(FileLink, ALinkThatLeadsNowhereIsNotReplaced) {
+    RunFixture r;
+    r.tree.file("top\\a.txt", "new", kBaseTime + kHour);
+    r.tree.folder("bottom");
+    ASSERT_EQ(r.plan(kCopy, kTopToBottom), (Lines{"0 a.txt"}));
+    r.tree.link("bottom\\a.txt", "..\\outside\\gone.txt");
+    r.run();
+    EXPECT_NE(r.tree.read("bottom\\a.txt"), "new");
+    EXPECT_FALSE(r.tree.exists("outside\\gone.txt"));
+    EXPECT_EQ(r.f.rows.rows.size(), 1u);
+    EXPECT_EQ(r.log(), r.tree.path("bottom\\a.txt") + "\r\n  A link to a file - not touched\r\n");
+}
+#endif
+
 }  // namespace
 }  // namespace evenkeeper::test

@@ -21,11 +21,12 @@ struct FolderRecorder : FileSystem {
     }
     CopyResult copyToNewFile(const char*, const char*) override { return {CopyOutcome::failed, 0}; }
     CopyResult renameOver(const char*, const char*) override { return {CopyOutcome::failed, 0}; }
+    CopyResult renameToNew(const char*, const char*) override { return {CopyOutcome::failed, 0}; }
     bool deleteFile(const char*) override { return false; }
     std::uint32_t lastError() override { return 0; }
     bool removeDirectory(const char*) override { return false; }
     bool setAttributes(const char*, std::uint32_t) override { return false; }
-    FileState fileState(const char*) override { return {false, 0, 0, false}; }
+    FileState fileState(const char*) override { return {}; }
     std::string nameOnDisk(const char* path) override { return lastName(path); }
     bool setCurrentDirectory(const char*) override { return false; }
     bool getCurrentDirectory(char*, int) override { return false; }

@@ -26,8 +26,8 @@ CreateResult MemoryFileSystem::createDirectory(const char* path) {
 
 FileState MemoryFileSystem::fileState(const char* path) {
     auto file = files.find(path);
-    return file == files.end() ? FileState{false, 0, 0, false}
-                               : FileState{true, file->second.size(), 0, false};
+    return file == files.end() ? FileState{false, 0, 0, false, false}
+                               : FileState{true, file->second.size(), 0, false, false};
 }
 
 bool MemoryFileSystem::setCurrentDirectory(const char* path) {

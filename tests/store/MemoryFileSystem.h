@@ -22,6 +22,7 @@ public:
 
     CopyResult copyToNewFile(const char*, const char*) override { return {CopyOutcome::failed, 1}; }
     CopyResult renameOver(const char*, const char*) override { return {CopyOutcome::failed, 1}; }
+    CopyResult renameToNew(const char*, const char*) override { return {CopyOutcome::failed, 1}; }
     bool deleteFile(const char* path) override { return files.erase(path) == 1; }
     std::uint32_t lastError() override { return 2; }
     bool removeDirectory(const char* path) override { return folders.erase(path) == 1; }

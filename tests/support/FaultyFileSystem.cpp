@@ -32,6 +32,11 @@ CopyResult FaultyFileSystem::renameOver(const char* from, const char* to) {
     return failure.outcome != CopyOutcome::copied ? failure : real_.renameOver(from, to);
 }
 
+CopyResult FaultyFileSystem::renameToNew(const char* from, const char* to) {
+    CopyResult failure = planned(renameFailures_, to);
+    return failure.outcome != CopyOutcome::copied ? failure : real_.renameToNew(from, to);
+}
+
 CopyResult FaultyFileSystem::copyToNewFile(const char* source, const char* destination) {
     ++copies_;
     if (partialCountdown_ > 0 && --partialCountdown_ == 0) {

@@ -22,7 +22,8 @@ public:
         partialCountdown_ = n;
         partialFailure_ = {outcome, error};
     }
-    // Renames onto a path that ends in suffix fail with outcome, the next `times` attempts.
+    // Renames onto a path that ends in suffix fail with outcome, the next `times` attempts,
+    // whether they may replace a file or not.
     void failRename(const std::string& suffix, CopyOutcome outcome, std::uint32_t error, int times = 1000);
     void failCreateFile() { failCreateFile_ = true; }
     void failCreateDirectory(const std::string& suffix) { failDirectories_.insert(suffix); }
@@ -30,6 +31,7 @@ public:
 
     CopyResult copyToNewFile(const char* source, const char* destination) override;
     CopyResult renameOver(const char* from, const char* to) override;
+    CopyResult renameToNew(const char* from, const char* to) override;
     bool deleteFile(const char* path) override { return real_.deleteFile(path); }
     std::uint32_t lastError() override { return real_.lastError(); }
     bool removeDirectory(const char* path) override { return real_.removeDirectory(path); }

@@ -30,7 +30,7 @@ struct RunFixture {
     // Carries out the plan; the recorded progress calls are those of the run alone.
     void run() {
         f.progress.calls.clear();
-        ScanTargetCheck check(f.top, f.bottom, files, f.compare);
+        ScanTargetCheck check(f.top, f.bottom, f.compare);
         SyncRun(f.context(), files, bin, clock, check).runSync();
     }
     std::string log() const { return tree.read("EvenkeeperLog.txt"); }

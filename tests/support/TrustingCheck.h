@@ -9,7 +9,7 @@ struct TrustingCheck : TargetCheck {
     bool mayCopyOnto(const FileEntry&, const char*, const char*, const FileState&) override {
         return true;
     }
-    bool mayDelete(const FileEntry&, const char*) override { return true; }
+    bool mayDelete(const FileEntry&, const char*, const FileState&) override { return true; }
     void copied(const char*) override {}
 };
 
