@@ -2,6 +2,8 @@
 // from "View totals for folders", its lines for the plan the main dialog has, closed with "Ok".
 #include <windows.h>
 
+#include <algorithm>
+
 #include "app/driver/DrawnLines.h"
 #include "app/driver/DriverFixture.h"
 #include "app/driver/Waiting.h"
@@ -11,13 +13,16 @@ namespace {
 
 using Results = DriverTest;
 
-// The lines once the dialog has drawn them and they stay as they are.
+// The lines once the dialog has drawn them and they stay as they are. Until it has painted,
+// its place shows what was behind it, which leaves ink between the columns as well.
 DrawnLines settledLines(HWND results) {
     DrawnLines last;
     waitUntil([&] {
         DrawnLines now = readDrawnLines(results);
-        bool settled = !now.lines.empty() && now.lines[0].number &&
-                       inkPattern(now) == inkPattern(last);
+        bool painted = !now.lines.empty() && now.lines[0].number &&
+                       std::none_of(now.lines.begin(), now.lines.end(),
+                                    [](const DrawnLine& line) { return line.gap; });
+        bool settled = painted && inkPattern(now) == inkPattern(last);
         last = now;
         return settled;
     });
