@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The real program under Wine beside the engine alone (sync_timer) on the same trees: a top
-# folder of 25,000, 50,000 and 100,000 small files in folders of 250 and an empty bottom
-# folder. For each size, in one run, the best of ROUNDS (default 3) rounds of each, taken in
-# turns: the time of Scan until the plan is listed and the time of the run, and their
-# ratios. The source trees are made once and kept in the prefix.
+# folder of 25,000, 50,000 and 100,000 small files (SIZES) in folders of 250 and an empty
+# bottom folder. For each size, in one run, the best of ROUNDS (default 3) rounds of each,
+# taken in turns: the time of Scan until the plan is listed and the time of the run, and
+# their ratios. With AGAINST set to another build folder, that build's program takes the
+# engine's place, to compare the program with an earlier one of itself. The source trees
+# are made once and kept in the prefix.
 # Needs the Windows build and prefix of scripts/test. Usage: bench/wine-app.sh [BUILD]
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -33,12 +35,19 @@ milliseconds() { sed -n "s/.*$1 \([0-9]*\) ms.*/\1/p" <<<"$2"; }
 least() { if [ -z "$1" ] || [ "$2" -lt "$1" ]; then echo "$2"; else echo "$1"; fi; }
 
 measure() {
-  for files in 25000 50000 100000; do
+  local beside=engine
+  [ -n "${AGAINST:-}" ] && beside=before
+  for files in ${SIZES:-25000 50000 100000}; do
     make_tree "$files"
     local ep="" er="" pp="" pr="" engine program
     for round in $(seq "${ROUNDS:-3}"); do
       fresh_destination
-      engine=$(wine_run "$arch" "$build/$arch/sync_timer.exe" "C:\\evk-app\\$files\\" 'C:\evk-app\dst\')
+      if [ -n "${AGAINST:-}" ]; then
+        prepare_program "$files"
+        engine=$(wine_run "$arch" "$AGAINST/$arch/app_timer.exe")
+      else
+        engine=$(wine_run "$arch" "$build/$arch/sync_timer.exe" "C:\\evk-app\\$files\\" 'C:\evk-app\dst\')
+      fi
       fresh_destination
       prepare_program "$files"
       program=$(wine_run "$arch" "$build/$arch/app_timer.exe")
@@ -47,8 +56,8 @@ measure() {
       pp=$(least "$pp" "$(milliseconds "scan and plan" "$program")")
       pr=$(least "$pr" "$(milliseconds run "$program")")
     done
-    printf '%6d files: scan and plan: engine %6d ms, program %6d ms (%.2fx); run: engine %6d ms, program %6d ms (%.2fx)\n' \
-      "$files" "$ep" "$pp" "$(awk "BEGIN{print $pp/$ep}")" "$er" "$pr" "$(awk "BEGIN{print $pr/$er}")"
+    printf '%6d files: scan and plan: %s %6d ms, program %6d ms (%.2fx); run: %s %6d ms, program %6d ms (%.2fx)\n' \
+      "$files" "$beside" "$ep" "$pp" "$(awk "BEGIN{print $pp/$ep}")" "$beside" "$er" "$pr" "$(awk "BEGIN{print $pr/$er}")"
   done
   rm -rf "$drive/evk-app/dst" "$settings"
 }
