@@ -90,34 +90,35 @@ void sync(benchmark::State& state, bool large) {
     }
 }
 
-void deleteAll(benchmark::State& state) {
+// Runs of operation from the folder top, each onto a destination that command makes anew
+// (untimed), with or without a bin.
+void runOntoFreshCopy(benchmark::State& state, const std::string& command, const char* top,
+                      Operation operation, const char* failure) {
     const SourceTree& tree = source(false);
-    std::string copy = "cp -a '" + tree.path("src") + "' '" + tree.path("dst") + "' && mkdir -p '" +
-                       tree.path("empty") + "'";
     for (auto _ : state) {
         state.PauseTiming();
         removeCopy(tree);
-        shell(copy);
+        shell(command);
         RecycleBin& bin = binOf(state, tree);
         state.ResumeTiming();
-        if (!syncOnce(tree, "empty\\", kDuplicate, state.range(0) != 0, true, bin))
-            state.SkipWithError("the run did not delete every file");
+        if (!syncOnce(tree, top, operation, state.range(0) != 0, true, bin)) state.SkipWithError(failure);
     }
+}
+
+void deleteAll(benchmark::State& state) {
+    const SourceTree& tree = source(false);
+    runOntoFreshCopy(state,
+                     "cp -a '" + tree.path("src") + "' '" + tree.path("dst") + "' && mkdir -p '" +
+                         tree.path("empty") + "'",
+                     "empty\\", kDuplicate, "the run did not delete every file");
 }
 
 void replaceAll(benchmark::State& state) {
     const SourceTree& tree = source(false);
-    std::string older = "cp -a '" + tree.path("src") + "' '" + tree.path("dst") + "' && find '" +
-                        tree.path("dst") + "' -type f -exec touch -d @1000000000 {} +";
-    for (auto _ : state) {
-        state.PauseTiming();
-        removeCopy(tree);
-        shell(older);
-        RecycleBin& bin = binOf(state, tree);
-        state.ResumeTiming();
-        if (!syncOnce(tree, "src\\", kCopy, state.range(0) != 0, true, bin))
-            state.SkipWithError("the run did not replace every file");
-    }
+    runOntoFreshCopy(state,
+                     "cp -a '" + tree.path("src") + "' '" + tree.path("dst") + "' && find '" +
+                         tree.path("dst") + "' -type f -exec touch -d @1000000000 {} +",
+                     "src\\", kCopy, "the run did not replace every file");
 }
 
 void copyWithCp(benchmark::State& state, bool large) {
