@@ -90,11 +90,12 @@ void sync(benchmark::State& state, bool large) {
     }
 }
 
-// Runs of operation from the folder top, each onto a destination that command makes anew
-// (untimed), with or without a bin.
-void runOntoFreshCopy(benchmark::State& state, const std::string& command, const char* top,
+// Runs of operation from the folder top, each onto a fresh copy of the source tree that
+// then (untimed) is made ready by the shell command after, with or without a bin.
+void runOntoFreshCopy(benchmark::State& state, const std::string& after, const char* top,
                       Operation operation, const char* failure) {
     const SourceTree& tree = source(false);
+    std::string command = "cp -a '" + tree.path("src") + "' '" + tree.path("dst") + "' && " + after;
     for (auto _ : state) {
         state.PauseTiming();
         removeCopy(tree);
@@ -106,18 +107,13 @@ void runOntoFreshCopy(benchmark::State& state, const std::string& command, const
 }
 
 void deleteAll(benchmark::State& state) {
-    const SourceTree& tree = source(false);
-    runOntoFreshCopy(state,
-                     "cp -a '" + tree.path("src") + "' '" + tree.path("dst") + "' && mkdir -p '" +
-                         tree.path("empty") + "'",
-                     "empty\\", kDuplicate, "the run did not delete every file");
+    runOntoFreshCopy(state, "mkdir -p '" + source(false).path("empty") + "'", "empty\\", kDuplicate,
+                     "the run did not delete every file");
 }
 
+// Every copy older than its source, so that the run replaces each.
 void replaceAll(benchmark::State& state) {
-    const SourceTree& tree = source(false);
-    runOntoFreshCopy(state,
-                     "cp -a '" + tree.path("src") + "' '" + tree.path("dst") + "' && find '" +
-                         tree.path("dst") + "' -type f -exec touch -d @1000000000 {} +",
+    runOntoFreshCopy(state, "find '" + source(false).path("dst") + "' -type f -exec touch -d @1000000000 {} +",
                      "src\\", kCopy, "the run did not replace every file");
 }
 
